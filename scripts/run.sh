@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Zelmo and starts it. Without a display, runs
+# the headless tour instead: the real program under a virtual X server.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_packages "${build_packages[@]}"
+build_preset default
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/default/src/zelmo
+fi
+
+echo "Pas d'affichage graphique : visite guidée sous un serveur X virtuel (Xvfb)."
+exec scripts/tour.sh

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The headless tour: types the Paris example into the real program under Xvfb,
+# prints the results and saves a screenshot of each window under build/tour.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+out="$PWD/build/tour"
+mkdir -p "$out"
+# The tour runs in its own folder so that it neither reads nor writes the user's site files.
+cd "$out"
+rm -f Lat Long
+LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 XDG_RUNTIME_DIR="$(mktemp -d)" \
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" ../default/src/zelmo-tour "$out" "$@"

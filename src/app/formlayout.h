@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+class QLabel;
+
+// The windows are laid out in twips, 15 to a device-independent pixel, so that
+// Qt's high-DPI scaling keeps their proportions.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr QRect twips(int left, int top, int width, int height)
+{
+    return QRect(
+        twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// Metric-compatible stand-ins for the faces the windows were drawn with: Liberation
+// Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman.
+QFont sansFont(qreal points, bool bold = false, bool italic = false);
+QFont serifFont(qreal points, bool bold = false, bool italic = false);
+
+void setTextColor(QWidget* widget, const QColor& color);
+void setBackground(QWidget* widget, const QColor& color);
+
+QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text);

@@ -1,0 +1,16 @@
+#include "app/mainwindow.h"
+#include "common/appinfo.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::title());
+    QApplication::setApplicationVersion(AppInfo::version());
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelmo"));
+
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

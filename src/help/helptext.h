@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The help window's instructions: 22 lines joined by CR LF, built as the window
+// loads. The window shows the CR LF as line breaks.
+QString HelpText();

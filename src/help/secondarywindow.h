@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// A window opened beside the main one, modeless and without an owner. Its OK
+// button hides it (it stays alive for the next request); its frame's close box
+// discards it.
+class SecondaryWindow : public QWidget {
+    Q_OBJECT
+public:
+    void showAndActivate();
+
+signals:
+    void dismissed(); // OK was pressed: the main window comes to the front
+
+protected:
+    SecondaryWindow(const char* name, const QString& caption, const QSize& clientSize);
+    QPushButton* addOkButton(QWidget* parent, const QRect& geometry);
+};
