@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 const QColor darkRed(192, 0, 0);
@@ -95,6 +97,7 @@ QLineEdit* MainWindow::addField(QWidget* parent, Field field, const QRect& geome
     edit->setObjectName(fieldName(field));
     edit->setGeometry(geometry);
     edit->setAlignment(Qt::AlignCenter);
+    edit->setMaxLength(std::numeric_limits<int>::max()); // no limit: the checks decide
     m_fields[field] = edit;
     return edit;
 }
@@ -135,7 +138,10 @@ void MainWindow::buildSiteGroup(QWidget* client)
         client, "Frame1", twips(180, 720, 3195, 1365), QStringLiteral("Coordonnées géographiques"));
     addLabel(frame, "Label11", twips(1110, 180, 525, 195), QStringLiteral("degrés"));
     addLabel(frame, "Label12", twips(1860, 180, 585, 195), QStringLiteral("minutes"));
-    addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"));
+    // Our stand-in face runs a little wider than the original: this narrow heading
+    // only fits three quarters of a point smaller.
+    addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"))
+        ->setFont(sansFont(7.5));
     addLabel(frame, "Label2", twips(180, 420, 825, 285), QStringLiteral("Latitude"));
     addLabel(frame, "Label4", twips(150, 720, 825, 285), QStringLiteral("Longitude"));
 
