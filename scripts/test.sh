@@ -3,7 +3,7 @@
 # and runs every test.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${build_packages[@]}" clang-format
+install_packages "${build_packages[@]}" clang-format desktop-file-utils appstream lintian dpkg-dev
 
 echo "== Formatting"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
@@ -13,3 +13,11 @@ build_preset default
 
 echo "== Tests"
 ctest --preset default
+
+echo "== Package"
+scripts/check-package.sh
+
+echo "== Headless tour"
+mkdir -p build/tour
+scripts/tour.sh | tee build/tour/tour.log
+grep -q "Azimut 165,98, Elévation 33" build/tour/tour.log

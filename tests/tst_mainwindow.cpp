@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "windowhost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,8 @@ private slots:
     void resizingMovesNothing();
     void quittingClosesEveryWindow_data();
     void quittingClosesEveryWindow();
+    void screenReaderNames_data();
+    void screenReaderNames();
 
 private:
     QTemporaryDir m_folder;
@@ -433,6 +436,59 @@ void MainWindowTest::quittingClosesEveryWindow()
     QVERIFY(!w.window.helpWindow());
     QVERIFY(!w.window.aboutWindow());
     QCOMPARE(w.host.messages, QStringList());
+}
+
+void MainWindowTest::screenReaderNames_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("D") << "D"
+                       << "Latitude, degrés"
+                       << "";
+    QTest::newRow("M") << "M"
+                       << "Latitude, minutes"
+                       << "";
+    QTest::newRow("ns") << "ns"
+                        << "Latitude, nord ou sud"
+                        << "Exemple N ou S ";
+    QTest::newRow("D2") << "D2"
+                        << "Longitude, degrés"
+                        << "";
+    QTest::newRow("M2") << "M2"
+                        << "Longitude, minutes"
+                        << "";
+    QTest::newRow("eo") << "eo"
+                        << "Longitude, est ou ouest"
+                        << "Exemple E ou O";
+    QTest::newRow("D3") << "D3"
+                        << "Position du satellite, degrés"
+                        << "Exemple: 13 ou 19.2 ";
+    QTest::newRow("eo2") << "eo2"
+                         << "Position du satellite, est ou ouest"
+                         << "Exemple E ou O ";
+    QTest::newRow("Azdg") << "Azdg"
+                          << "Azimut, degrés"
+                          << "";
+    QTest::newRow("Eldg") << "Eldg"
+                          << "Elévation, degrés"
+                          << "";
+}
+
+void MainWindowTest::screenReaderNames()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    Window w;
+    QVERIFY(w.show());
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w.field(field));
+    QVERIFY(spoken);
+    QCOMPARE(spoken->text(QAccessible::Name), name);
+    QCOMPARE(spoken->text(QAccessible::Description), description);
+    QCOMPARE(spoken->role(), QAccessible::EditableText);
 }
 
 QTEST_MAIN(MainWindowTest)

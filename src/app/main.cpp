@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::version());
-    QGuiApplication::setDesktopFileName(QStringLiteral("zelmo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.zelmo.Zelmo"));
 
     MainWindow window;
     window.show();

@@ -22,6 +22,34 @@ const QColor maroon(128, 0, 0);
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 
+// What a screen reader says for each field; the tooltip, if any, is its description.
+QString spokenName(Field field)
+{
+    switch (field) {
+    case Field::D:
+        return QStringLiteral("Latitude, degrés");
+    case Field::M:
+        return QStringLiteral("Latitude, minutes");
+    case Field::ns:
+        return QStringLiteral("Latitude, nord ou sud");
+    case Field::D2:
+        return QStringLiteral("Longitude, degrés");
+    case Field::M2:
+        return QStringLiteral("Longitude, minutes");
+    case Field::eo:
+        return QStringLiteral("Longitude, est ou ouest");
+    case Field::D3:
+        return QStringLiteral("Position du satellite, degrés");
+    case Field::eo2:
+        return QStringLiteral("Position du satellite, est ou ouest");
+    case Field::Azdg:
+        return QStringLiteral("Azimut, degrés");
+    case Field::Eldg:
+        return QStringLiteral("Elévation, degrés");
+    }
+    return {};
+}
+
 QGroupBox* addFrame(
     QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
 {
@@ -68,6 +96,10 @@ MainWindow::MainWindow(FormHost* host)
     buildResults(client);
     buildMenu();
     setTabCycle();
+    for (const auto& [field, edit] : m_fields) {
+        edit->setAccessibleName(spokenName(field));
+        edit->setAccessibleDescription(edit->toolTip());
+    }
     resize(client->width(), client->height() + menuBar()->sizeHint().height());
 
     for (const auto& [field, edit] : m_fields) {
