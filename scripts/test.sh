@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds with warnings as errors
-# and runs every test.
+# Installs what is missing, checks the formatting, builds with warnings as errors,
+# runs every test, checks the package and the headless tour, runs the tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes for a while.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${build_packages[@]}" clang-format desktop-file-utils appstream lintian dpkg-dev
+install_packages "${build_packages[@]}" clang-format desktop-file-utils appstream lintian dpkg-dev \
+    clang libclang-rt-14-dev
 
 echo "== Formatting"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
@@ -21,3 +23,11 @@ echo "== Headless tour"
 mkdir -p build/tour
 scripts/tour.sh | tee build/tour/tour.log
 grep -q "Azimut 165,98, Elévation 33" build/tour/tour.log
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+build_preset asan
+ctest --preset asan
+
+echo "== Fuzzing"
+build_preset fuzz
+scripts/fuzz.sh

@@ -103,6 +103,7 @@ private slots:
     void savingTwiceKeepsTheLastSave();
     void saveFailureKeepsOldFiles_data();
     void saveFailureKeepsOldFiles();
+    void saveInterruptedAtEveryStep_data();
     void saveInterruptedAtEveryStep();
 };
 
@@ -343,32 +344,42 @@ void SiteFileTest::saveFailureKeepsOldFiles()
         QCOMPARE(readFile(QStringLiteral("Long")), oldLong);
 }
 
+void SiteFileTest::saveInterruptedAtEveryStep_data()
+{
+    QTest::addColumn<bool>("oldFiles");
+    QTest::addRow("over a saved site") << true;
+    QTest::addRow("first save") << false;
+}
+
 void SiteFileTest::saveInterruptedAtEveryStep()
 {
+    QFETCH(bool, oldFiles);
+    const QByteArray oldLat("\"10\",\"11\",\"S\"\r\n");
+    const QByteArray oldLong("\"12\",\"13\",\"O\"\r\n");
     // Open, write and commit for each file: six steps, each made to fail in turn.
     for (int failAt = 0; failAt < 6; ++failAt) {
         Site s;
-        const QByteArray oldLat("\"10\",\"11\",\"S\"\r\n");
-        const QByteArray oldLong("\"12\",\"13\",\"O\"\r\n");
-        writeFile(QStringLiteral("Lat"), oldLat);
-        writeFile(QStringLiteral("Long"), oldLong);
+        if (oldFiles) {
+            writeFile(QStringLiteral("Lat"), oldLat);
+            writeFile(QStringLiteral("Long"), oldLong);
+        }
         s.presetSite({ "43", "42", "N", "2", "21", "E" });
 
         int step = 0;
-        int restoreSteps = 0;
         const auto faulty = [&](const QString& name) -> std::unique_ptr<StagedFile> {
-            if (step >= 6) { // putting the old Lat back must work
-                ++restoreSteps;
+            if (step >= 6) // putting the old Lat back
                 return stageWithSaveFile(name);
-            }
             return std::make_unique<FaultyStage>(stageWithSaveFile(name), step, failAt);
         };
         const auto error = SaveSite(s.recorder, faulty);
         QVERIFY2(error.has_value(), qPrintable(QString::number(failAt)));
         QVERIFY(error->contains(QStringLiteral("panne simulée")));
-        QCOMPARE(readFile(QStringLiteral("Lat")), oldLat);
-        QCOMPARE(readFile(QStringLiteral("Long")), oldLong);
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), (QStringList { "Lat", "Long" }));
+        if (oldFiles) {
+            QCOMPARE(readFile(QStringLiteral("Lat")), oldLat);
+            QCOMPARE(readFile(QStringLiteral("Long")), oldLong);
+        }
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden),
+            (oldFiles ? QStringList { "Lat", "Long" } : QStringList()));
 
         QCOMPARE(SaveSite(s.recorder), std::nullopt);
         QCOMPARE(readFile(QStringLiteral("Lat")), QByteArray("\"43\",\"42\",\"N\"\r\n"));

@@ -1,0 +1,32 @@
+// Any bytes as a site file: no crash, no hang, and what the program writes it
+// reads back.
+#include "site/sitefile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const SiteRecords read = readSiteRecords(bytes);
+    // Each field takes at least one byte: memory stays bounded by the input.
+    if (read.records.size() * 3 > qsizetype(size))
+        std::abort();
+
+    // Three field texts from the same bytes, cut at 0x00 bytes, without the
+    // characters a record cannot carry: a double quote, CR and LF.
+    SiteRecord record;
+    int field = 0;
+    for (char c : bytes) {
+        if (c == '\0') {
+            field = (field + 1) % 3;
+            continue;
+        }
+        if (c != '"' && c != '\r' && c != '\n')
+            record[field] += QChar::fromLatin1(c);
+    }
+    const SiteRecords back = readSiteRecords(writeSiteRecord(record));
+    if (!back.complete || back.records.size() != 1 || back.records[0] != record)
+        std::abort();
+    return 0;
+}
