@@ -7,27 +7,38 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages "${build_packages[@]}" clang-format desktop-file-utils appstream lintian dpkg-dev \
     clang libclang-rt-14-dev
 
+stages=0
 echo "== Formatting"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+stages=$((stages + 1))
 
 echo "== Build"
 build_preset default
 
 echo "== Tests"
 ctest --preset default
+stages=$((stages + 1))
 
 echo "== Package"
 scripts/check-package.sh
+stages=$((stages + 1))
 
 echo "== Headless tour"
 mkdir -p build/tour
 scripts/tour.sh | tee build/tour/tour.log
 grep -q "Azimut 165,98, Elévation 33" build/tour/tour.log
+stages=$((stages + 1))
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build_preset asan
 ctest --preset asan
+stages=$((stages + 1))
 
 echo "== Fuzzing"
 build_preset fuzz
 scripts/fuzz.sh
+stages=$((stages + 1))
+
+# Any failure above has already stopped the script.
+echo
+echo "stages: $stages passed, 0 failed"
