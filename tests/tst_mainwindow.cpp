@@ -463,16 +463,16 @@ void MainWindowTest::screenReaderNames_data()
                         << "Longitude, est ou ouest"
                         << "Exemple E ou O";
     QTest::newRow("D3") << "D3"
-                        << "Position du satellite, degrés"
+                        << "Position du satellite"
                         << "Exemple: 13 ou 19.2 ";
     QTest::newRow("eo2") << "eo2"
-                         << "Position du satellite, est ou ouest"
+                         << "Satellite, est ou ouest"
                          << "Exemple E ou O ";
     QTest::newRow("Azdg") << "Azdg"
-                          << "Azimut, degrés"
+                          << "Azimut"
                           << "";
     QTest::newRow("Eldg") << "Eldg"
-                          << "Elévation, degrés"
+                          << "Elévation"
                           << "";
 }
 

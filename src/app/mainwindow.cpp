@@ -39,13 +39,13 @@ QString spokenName(Field field)
     case Field::eo:
         return QStringLiteral("Longitude, est ou ouest");
     case Field::D3:
-        return QStringLiteral("Position du satellite, degrés");
+        return QStringLiteral("Position du satellite");
     case Field::eo2:
-        return QStringLiteral("Position du satellite, est ou ouest");
+        return QStringLiteral("Satellite, est ou ouest");
     case Field::Azdg:
-        return QStringLiteral("Azimut, degrés");
+        return QStringLiteral("Azimut");
     case Field::Eldg:
-        return QStringLiteral("Elévation, degrés");
+        return QStringLiteral("Elévation");
     }
     return {};
 }

@@ -50,7 +50,7 @@ AboutWindow::AboutWindow()
         serifFont(18, true));
     addLine(panel, "Label6", twips(360, 2760, 4335, 255), QString(), regular);
     addLine(panel, "Label9", twips(360, 3000, 4335, 375),
-        QStringLiteral("Logiciel libre, fait en France"), sansFont(9.75, true, true));
+        QStringLiteral("Réalisé par l'équipe Zelmo"), sansFont(9.75, true, true));
 
     auto* ok = addOkButton(panel, twips(2190, 3480, 645, 495));
     setTabOrder(panel, ok);
