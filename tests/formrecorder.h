@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/zelmoform.h"
 #include "common/field.h"
 #include "common/formhost.h"
 
@@ -64,3 +65,14 @@ inline Field fieldNamed(const QString& name)
     }
     qFatal("no field named %s", qPrintable(name));
 }
+
+// The main window's logic on a recorder, its change handlers wired in.
+struct RecordedForm {
+    FormRecorder recorder;
+    ZelmoForm form { recorder, recorder };
+
+    RecordedForm()
+    {
+        recorder.changed = [this](Field field) { form.fieldChanged(field); };
+    }
+};

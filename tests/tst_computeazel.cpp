@@ -1,4 +1,3 @@
-#include "app/zelmoform.h"
 #include "calc/computeazel.h"
 #include "formrecorder.h"
 
@@ -31,16 +30,6 @@ void presetInputs(FormRecorder& form, const QStringList& texts)
     for (int i = 0; i < 8; ++i)
         form.preset(inputOrder[i], texts[i]);
 }
-
-// The main window's logic with no widget, the change handlers wired in.
-struct Form {
-    FormRecorder recorder;
-    ZelmoForm form { recorder, recorder };
-    Form()
-    {
-        recorder.changed = [this](Field field) { form.fieldChanged(field); };
-    }
-};
 
 }
 
@@ -122,7 +111,7 @@ void ComputeAzElTest::results()
     };
     for (const auto& [locale, separator] : locales) {
         QLocale::setDefault(locale);
-        Form f;
+        RecordedForm f;
         presetInputs(f.recorder, inputList(inputs));
         f.form.calcul();
         QCOMPARE(f.recorder.messages, QStringList());
@@ -156,7 +145,7 @@ void ComputeAzElTest::checks()
     QFETCH(QStringList, inputs);
     QFETCH(QString, message);
 
-    Form f;
+    RecordedForm f;
     presetInputs(f.recorder, inputs);
     f.recorder.preset(Field::Azdg, QStringLiteral("old az"));
     f.recorder.preset(Field::Eldg, QStringLiteral("old el"));
@@ -176,7 +165,7 @@ void ComputeAzElTest::checks()
 
 void ComputeAzElTest::passingChecksCancelsPendingSkipChange()
 {
-    Form f;
+    RecordedForm f;
     f.form.efface2(); // arms SkipChange
     presetInputs(f.recorder, inputList("48 51 N 2 21 E 13 E"));
     QCOMPARE(f.form.SkipChange(), 1);
@@ -186,7 +175,7 @@ void ComputeAzElTest::passingChecksCancelsPendingSkipChange()
 
 void ComputeAzElTest::incompleteLeavesSkipChangePending()
 {
-    Form f;
+    RecordedForm f;
     f.form.efface2();
     f.form.calcul();
     QCOMPARE(f.recorder.messages, QStringList { satelliteMessage });

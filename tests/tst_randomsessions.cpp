@@ -3,7 +3,6 @@
 // files, saving and pressing Calcul. Invariants are checked after every step.
 // Seeded and reproducible: ZELMO_SEED=n replays one session; a failure prints
 // its seed and the shortest sequence of actions that still shows it.
-#include "app/zelmoform.h"
 #include "common/readnumber.h"
 #include "formrecorder.h"
 
@@ -185,7 +184,7 @@ private:
     void start()
     {
         m_form = std::make_unique<Running>();
-        m_form->load();
+        m_form->form.load();
     }
 
     QString perform(const Action& action)
@@ -276,15 +275,8 @@ private:
             file.write(bytes);
     }
 
-    struct Running {
-        FormRecorder recorder;
-        ZelmoForm form { recorder, recorder };
-        QMap<Field, QStringList> undo;
-        Running()
-        {
-            recorder.changed = [this](Field field) { form.fieldChanged(field); };
-        }
-        void load() { form.load(); }
+    struct Running : RecordedForm {
+        QMap<Field, QStringList> undo; // the texts the user's changes replaced
     };
     std::unique_ptr<Running> m_form;
     bool m_changed = false; // the step's user change really changed the text

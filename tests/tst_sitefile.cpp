@@ -1,4 +1,3 @@
-#include "app/zelmoform.h"
 #include "formrecorder.h"
 #include "site/sitefile.h"
 #include "site/sitestore.h"
@@ -37,14 +36,11 @@ const Field siteFields[] = { Field::D, Field::M, Field::ns, Field::D2, Field::M2
 struct Site {
     QTemporaryDir folder;
     QString previous = QDir::currentPath();
-    FormRecorder recorder;
-    ZelmoForm form { recorder, recorder };
+    RecordedForm logic;
+    FormRecorder& recorder = logic.recorder;
+    ZelmoForm& form = logic.form;
 
-    Site()
-    {
-        QDir::setCurrent(folder.path());
-        recorder.changed = [this](Field field) { form.fieldChanged(field); };
-    }
+    Site() { QDir::setCurrent(folder.path()); }
     ~Site() { QDir::setCurrent(previous); }
 
     QStringList texts() const
@@ -293,12 +289,10 @@ void SiteFileTest::savesAndLoadsBack()
     QCOMPARE(readFile(QStringLiteral("Long")), lon);
     QCOMPARE(s.texts(), site); // saving changes no field
 
-    FormRecorder next;
-    ZelmoForm nextForm(next, next);
-    next.changed = [&nextForm](Field field) { nextForm.fieldChanged(field); };
-    nextForm.load();
+    RecordedForm next;
+    next.form.load();
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(next.text(siteFields[i]), site[i]);
+        QCOMPARE(next.recorder.text(siteFields[i]), site[i]);
 }
 
 void SiteFileTest::savingTwiceKeepsTheLastSave()
