@@ -12,18 +12,6 @@ bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 QString emptyText() { return QString(); }
 
-}
-
-bool CheckDigits(QStringView text) { return !std::all_of(text.begin(), text.end(), isAsciiDigit); }
-
-bool CheckDecimal(QStringView text)
-{
-    return !std::all_of(text.begin(), text.end(),
-        [](QChar c) { return isAsciiDigit(c) || c == u',' || c == u'.'; });
-}
-
-namespace {
-
 struct NumericRule {
     Field field;
     double bound; // a value strictly above it empties the field
@@ -41,6 +29,14 @@ constexpr std::array<NumericRule, 5> numericRules { {
     { Field::D3, 69, 5, true, 0, nullptr },
 } };
 
+}
+
+bool CheckDigits(QStringView text) { return !std::all_of(text.begin(), text.end(), isAsciiDigit); }
+
+bool CheckDecimal(QStringView text)
+{
+    return !std::all_of(text.begin(), text.end(),
+        [](QChar c) { return isAsciiDigit(c) || c == u',' || c == u'.'; });
 }
 
 EntryRules::EntryRules(Fields& fields, FormHost& host)
