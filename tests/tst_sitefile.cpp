@@ -90,6 +90,7 @@ private slots:
 
     void loads_data();
     void loads();
+    void folderNamedLatLoadsNothing();
     void loadedHemisphereIsChecked();
     void loadedSmallSideLetterIsUpperCased();
     void skipChangeStaysPendingWhenLongIsMissing();
@@ -221,6 +222,16 @@ void SiteFileTest::loads()
     QCOMPARE(s.texts(), site);
     QCOMPARE(s.recorder.messages, QStringList());
     QCOMPARE(s.recorder.beeps, 0);
+}
+
+void SiteFileTest::folderNamedLatLoadsNothing()
+{
+    Site s;
+    QVERIFY(QDir().mkdir(QStringLiteral("Lat")));
+    writeFile(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
+    s.form.load();
+    QCOMPARE(s.texts(), (QStringList { "", "", "", "", "", "" }));
+    QCOMPARE(s.recorder.messages, QStringList());
 }
 
 void SiteFileTest::loadedHemisphereIsChecked()
