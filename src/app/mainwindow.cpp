@@ -57,7 +57,8 @@ QGroupBox* addFrame(
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
     frame->setFont(sansFont(8.25, true));
-    frame->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(128, 0, 0); }"));
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox::title { color: %1; }").arg(maroon.name(QColor::HexRgb)));
     return frame;
 }
 

@@ -6,13 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
 #include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 

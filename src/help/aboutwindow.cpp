@@ -37,13 +37,11 @@ AboutWindow::AboutWindow()
     addLine(
         panel, "Label1", twips(120, 120, 4935, 375), QStringLiteral("VANTOR"), serifFont(18, true));
     addLine(panel, "Label2", twips(360, 480, 4335, 255), QString(29, u'_'), regular);
-    addLine(panel, "Label8", twips(360, 720, 4335, 255), QString(), regular)
-        ->setAlignment(Qt::AlignLeft);
+    addLine(panel, "Label8", twips(360, 720, 4335, 255), QString(), regular);
     addLine(panel, "Label4", twips(360, 960, 4335, 495),
         QStringLiteral("%1, version %2").arg(AppInfo::title(), AppInfo::version()),
         serifFont(12, true, true));
-    addLine(panel, "Label3", twips(360, 1440, 4335, 255), QString(), regular)
-        ->setAlignment(Qt::AlignLeft);
+    addLine(panel, "Label3", twips(360, 1440, 4335, 255), QString(), regular);
     addLine(panel, "Label5", twips(360, 1680, 4335, 495),
         QStringLiteral("Pointage des antennes satellite"), serifFont(12, true));
     addLine(panel, "Label7", twips(360, 2160, 4335, 615), QStringLiteral("Azimut et Elévation"),

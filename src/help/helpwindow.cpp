@@ -4,7 +4,6 @@
 #include "help/helptext.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 HelpWindow::HelpWindow()
     : SecondaryWindow("Aide", QStringLiteral("Aide"), twips(0, 0, 6765, 7110).size())
