@@ -6,11 +6,13 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build=build/default
-app_id=fr.zelmo.Zelmo
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/stage/usr" >/dev/null
+# The application id names the desktop entry; the build writes it from CMakeLists.txt.
+desktop=$(ls "$work"/stage/usr/share/applications/*.desktop)
+app_id=$(basename "$desktop" .desktop)
 desktop-file-validate "$work/stage/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$work/stage/usr/share/metainfo/$app_id.metainfo.xml"
 for file in usr/bin/zelmo \
@@ -20,8 +22,9 @@ for file in usr/bin/zelmo \
     test -s "$work/stage/$file" || { echo "not installed: $file"; exit 1; }
 done
 
+rm -f "$build"/zelmo_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
-deb="$build/zelmo_1.00_$(dpkg --print-architecture).deb"
+deb=$(ls "$build"/zelmo_*_"$(dpkg --print-architecture)".deb)
 dpkg-deb --field "$deb" Package Version Depends
 lintian --fail-on error,warning "$deb" 2> >(grep -v "running with root privileges" >&2)
 

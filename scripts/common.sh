@@ -25,7 +25,10 @@ install_packages() {
     fi
 }
 
+# build_preset NAME [cmake --build options]
 build_preset() {
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" "$@"
 }

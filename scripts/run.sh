@@ -4,10 +4,11 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages "${build_packages[@]}"
-build_preset default
+# Only what is run here: the program and the tour, not the tests.
+build_preset default --target zelmo zelmo-tour
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec build/default/src/zelmo
+    exec build/default/src/app/zelmo
 fi
 
 echo "Pas d'affichage graphique : visite guidée sous un serveur X virtuel (Xvfb)."

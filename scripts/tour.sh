@@ -10,4 +10,4 @@ mkdir -p "$out"
 cd "$out"
 rm -f Lat Long
 LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 XDG_RUNTIME_DIR="$(mktemp -d)" \
-    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" ../default/src/zelmo-tour "$out" "$@"
+    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" ../default/tools/zelmo-tour "$out" "$@"

@@ -1,16 +1,18 @@
-#include "app/mainwindow.h"
-#include "common/appinfo.h"
+#include "core/appinfo.h"
+#include "gui/mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::version());
-    QGuiApplication::setDesktopFileName(QStringLiteral("fr.zelmo.Zelmo"));
+    QGuiApplication::setDesktopFileName(AppInfo::appId());
 
-    MainWindow window;
+    // Lat and Long live in the folder the program is started from.
+    MainWindow window(QDir::currentPath());
     window.show();
     return QApplication::exec();
 }

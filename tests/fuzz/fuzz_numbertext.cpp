@@ -1,6 +1,6 @@
 // For any finite double, NumberText writes plain decimal with at most 15
 // significant digits that reads back as the value rounded to 15 digits.
-#include "common/numbertext.h"
+#include "core/numbertext.h"
 
 #include <QRegularExpression>
 

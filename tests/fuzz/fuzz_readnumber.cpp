@@ -1,7 +1,7 @@
 // ReadNumber against a plain reading of its rule: leading blanks, a sign, digits
 // holding at most one full stop; the decimal prefix then converted by strtod in
 // the C locale.
-#include "common/readnumber.h"
+#include "core/readnumber.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // Any bytes as a site file: no crash, no hang, and what the program writes it
 // reads back.
-#include "site/sitefile.h"
+#include "core/sitefile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Three field texts from the same bytes, cut at 0x00 bytes, without the
     // characters a record cannot carry: a double quote, CR and LF.
     SiteRecord record;
-    int field = 0;
+    std::size_t field = 0;
     for (char c : bytes) {
         if (c == '\0') {
             field = (field + 1) % 3;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/field.h"
+
+#include <QString>
+
+// What the logic asks of the desktop: the window answers with a real beep, a
+// modal message box and a focus move; tests record the requests instead.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    virtual void beep() = 0;
+    // Modal, titled "Zelmo", one OK button, no icon; returns once it is closed.
+    virtual void showMessage(const QString& text) = 0;
+    virtual void giveFocus(Control control) = 0;
+};

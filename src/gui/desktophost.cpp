@@ -1,0 +1,35 @@
+#include "gui/desktophost.h"
+
+#include "core/appinfo.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+DesktopHost::DesktopHost(QWidget& window)
+    : m_window(window)
+{
+}
+
+void DesktopHost::beep() { QApplication::beep(); }
+
+void DesktopHost::showMessage(const QString& text)
+{
+    QMessageBox box(m_window.isVisible() ? &m_window : nullptr);
+    box.setWindowTitle(AppInfo::title());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void DesktopHost::giveFocus(Control control) { focusControl(m_window, control); }
+
+void focusControl(QWidget& window, Control control)
+{
+    if (!window.isVisible())
+        return;
+    if (auto* widget = window.findChild<QWidget*>(controlName(control)))
+        widget->setFocus(Qt::OtherFocusReason);
+}

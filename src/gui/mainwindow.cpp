@@ -1,0 +1,312 @@
+#include "gui/mainwindow.h"
+
+#include "gui/aboutwindow.h"
+#include "gui/desktophost.h"
+#include "gui/formlayout.h"
+#include "gui/helpwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <limits>
+
+namespace {
+
+const QColor darkRed(192, 0, 0);
+const QColor maroon(128, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
+
+// What a screen reader says for each field; the tooltip, if any, is its description.
+QString spokenName(Field field)
+{
+    switch (field) {
+    case Field::D:
+        return QStringLiteral("Latitude, degrés");
+    case Field::M:
+        return QStringLiteral("Latitude, minutes");
+    case Field::ns:
+        return QStringLiteral("Latitude, nord ou sud");
+    case Field::D2:
+        return QStringLiteral("Longitude, degrés");
+    case Field::M2:
+        return QStringLiteral("Longitude, minutes");
+    case Field::eo:
+        return QStringLiteral("Longitude, est ou ouest");
+    case Field::D3:
+        return QStringLiteral("Position du satellite");
+    case Field::eo2:
+        return QStringLiteral("Satellite, est ou ouest");
+    case Field::Azdg:
+        return QStringLiteral("Azimut");
+    case Field::Eldg:
+        return QStringLiteral("Elévation");
+    }
+    return {};
+}
+
+QGroupBox* addFrame(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    frame->setFont(sansFont(8.25, true));
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox::title { color: %1; }").arg(maroon.name(QColor::HexRgb)));
+    return frame;
+}
+
+// Children of a frame keep the window's regular font, not the frame's bold one.
+void useWindowFont(QWidget* frame, const QFont& windowFont)
+{
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(windowFont);
+    }
+}
+
+}
+
+MainWindow::MainWindow(const QString& siteFolder, FormHost* host)
+    : m_ownHost(host ? nullptr : std::make_unique<DesktopHost>(*this))
+    , m_host(host ? *host : *m_ownHost)
+    , m_form(*this, m_host, SiteStore(siteFolder))
+{
+    setObjectName(QStringLiteral("Zelmo"));
+    setWindowTitle(QStringLiteral("Vantor Azimut et Elévation"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/globe-16.png"));
+    icon.addFile(QStringLiteral(":/globe-32.png"));
+    setWindowIcon(icon);
+    setFont(sansFont(8.25));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(6795), twipsToPixels(3420));
+    setCentralWidget(client);
+
+    buildTitleRow(client);
+    buildSiteGroup(client);
+    buildSatelliteGroup(client);
+    buildResults(client);
+    buildMenu();
+    setTabCycle();
+    for (const auto& [field, edit] : m_fields) {
+        edit->setAccessibleName(spokenName(field));
+        edit->setAccessibleDescription(edit->toolTip());
+    }
+    resize(client->width(), client->height() + menuBar()->sizeHint().height());
+
+    for (const auto& [field, edit] : m_fields) {
+        if (field == Field::Azdg || field == Field::Eldg)
+            continue;
+        connect(edit, &QLineEdit::textChanged, this, [this, f = field] { m_form.fieldChanged(f); });
+    }
+
+    m_form.load();
+    // Whatever the site files held, the window opens in the satellite position.
+    m_fields.at(Field::D3)->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_help;
+    delete m_about;
+}
+
+QString MainWindow::text(Field field) const { return m_fields.at(field)->text(); }
+
+void MainWindow::setText(Field field, const QString& text) { m_fields.at(field)->setText(text); }
+
+QLineEdit* MainWindow::addField(QWidget* parent, Field field, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(fieldName(field));
+    edit->setGeometry(geometry);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setMaxLength(std::numeric_limits<int>::max()); // no limit: the checks decide
+    m_fields[field] = edit;
+    return edit;
+}
+
+QPushButton* MainWindow::addButton(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void MainWindow::buildTitleRow(QWidget* client)
+{
+    auto* quit = addButton(client, "Q", twips(90, 210, 855, 315), QStringLiteral("Quitter"));
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* title = addLabel(client, "Label1", twips(1110, 150, 4815, 405), QStringLiteral("VANTOR"));
+    title->setFont(serifFont(18, true));
+    title->setAlignment(Qt::AlignCenter);
+    setTextColor(title, darkRed);
+
+    auto* picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("Picture3"));
+    picture->setGeometry(twips(6120, 60, 615, 615));
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap(QStringLiteral(":/globe-picture.png")));
+    picture->setBackgroundRole(QPalette::Base);
+    picture->setAutoFillBackground(true);
+}
+
+void MainWindow::buildSiteGroup(QWidget* client)
+{
+    auto* frame = addFrame(
+        client, "Frame1", twips(180, 720, 3195, 1365), QStringLiteral("Coordonnées géographiques"));
+    addLabel(frame, "Label11", twips(1110, 180, 525, 195), QStringLiteral("degrés"));
+    addLabel(frame, "Label12", twips(1860, 180, 585, 195), QStringLiteral("minutes"));
+    // Our stand-in face runs a little wider than the original: this narrow heading
+    // only fits three quarters of a point smaller.
+    addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"))
+        ->setFont(sansFont(7.5));
+    addLabel(frame, "Label2", twips(180, 420, 825, 285), QStringLiteral("Latitude"));
+    addLabel(frame, "Label4", twips(150, 720, 825, 285), QStringLiteral("Longitude"));
+
+    auto* degrees = addField(frame, Field::D, twips(990, 420, 765, 285));
+    setBackground(degrees, Qt::white);
+    addField(frame, Field::M, twips(1770, 420, 765, 285));
+    addField(frame, Field::ns, twips(2550, 420, 465, 285))
+        ->setToolTip(QStringLiteral("Exemple N ou S "));
+    addField(frame, Field::D2, twips(990, 720, 765, 285));
+    addField(frame, Field::M2, twips(1770, 720, 765, 285));
+    addField(frame, Field::eo, twips(2550, 720, 465, 285))
+        ->setToolTip(QStringLiteral("Exemple E ou O"));
+    for (Field field : { Field::D, Field::M, Field::ns, Field::D2, Field::M2, Field::eo })
+        setTextColor(m_fields[field], blue);
+
+    auto* clear = addButton(frame, "efface", twips(150, 1080, 855, 225), QStringLiteral("Effacer"));
+    connect(clear, &QPushButton::clicked, this, [this] { m_form.efface(); });
+    auto* save
+        = addButton(frame, "Enreg", twips(1620, 1080, 1005, 225), QStringLiteral("Enregistrer"));
+    connect(save, &QPushButton::clicked, this, [this] { m_form.enregistrer(); });
+    useWindowFont(frame, font());
+}
+
+void MainWindow::buildSatelliteGroup(QWidget* client)
+{
+    auto* frame = addFrame(
+        client, "Frame2", twips(3480, 720, 3195, 1365), QStringLiteral("Coordonnées du satellite"));
+    addLabel(frame, "Label5", twips(150, 300, 825, 285), QStringLiteral("Position"));
+    addLabel(frame, "Label7", twips(2490, 300, 525, 255), QStringLiteral("degrés"));
+    addLabel(frame, "Label6", twips(150, 600, 825, 285), QStringLiteral("Est/Ouest"));
+
+    auto* position = addField(frame, Field::D3, twips(990, 420, 1425, 285));
+    position->setToolTip(QStringLiteral("Exemple: 13 ou 19.2 "));
+    auto* side = addField(frame, Field::eo2, twips(990, 720, 1425, 285));
+    side->setToolTip(QStringLiteral("Exemple E ou O "));
+    for (QLineEdit* edit : { position, side }) {
+        edit->setFont(sansFont(9.75));
+        setTextColor(edit, darkRed);
+    }
+
+    auto* clear
+        = addButton(frame, "efface2", twips(120, 1080, 855, 225), QStringLiteral("Effacer"));
+    connect(clear, &QPushButton::clicked, this, [this] { m_form.efface2(); });
+    useWindowFont(frame, font());
+
+    auto* calcul
+        = addButton(client, "Calcul", twips(180, 2130, 6525, 345), QStringLiteral("Calcul"));
+    connect(calcul, &QPushButton::clicked, this, [this] { m_form.calcul(); });
+}
+
+void MainWindow::buildResults(QWidget* client)
+{
+    auto* frame
+        = addFrame(client, "Frame3", twips(150, 2490, 6525, 795), QStringLiteral("Satellite"));
+    addLabel(frame, "Label3", twips(150, 360, 1245, 255), QStringLiteral("Azimut"));
+    addLabel(frame, "Label9", twips(2370, 360, 525, 255), QStringLiteral("degrés"));
+    addLabel(frame, "Label8", twips(3360, 360, 1245, 255), QStringLiteral("Elévation"));
+    addLabel(frame, "Label10", twips(5760, 360, 525, 255), QStringLiteral("degrés"));
+    auto* azimuth = addField(frame, Field::Azdg, twips(930, 330, 1425, 285));
+    auto* elevation = addField(frame, Field::Eldg, twips(4320, 330, 1425, 285));
+    for (QLineEdit* edit : { azimuth, elevation }) {
+        edit->setReadOnly(true); // still takes the focus, and its text can be copied
+        edit->setFont(sansFont(9.75));
+        setTextColor(edit, red);
+    }
+    useWindowFont(frame, font());
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Fichier"));
+    file->setObjectName(QStringLiteral("fic"));
+    QAction* quit = file->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    // Top-level items that act at once, with no drop-down.
+    QAction* help = menuBar()->addAction(QStringLiteral("Aide"));
+    help->setObjectName(QStringLiteral("aid"));
+    connect(help, &QAction::triggered, this, &MainWindow::openHelp);
+    QAction* about = menuBar()->addAction(QStringLiteral("à propos..."));
+    about->setObjectName(QStringLiteral("prop"));
+    connect(about, &QAction::triggered, this, &MainWindow::openAbout);
+}
+
+void MainWindow::setTabCycle()
+{
+    const Control order[] = { Control::D3, Control::eo2, Control::Calcul, Control::D, Control::M,
+        Control::ns, Control::D2, Control::M2, Control::eo, Control::Azdg, Control::Eldg,
+        Control::Q, Control::efface, Control::efface2, Control::Enreg };
+    QWidget* previous = nullptr;
+    for (Control control : order) {
+        auto* widget = findChild<QWidget*>(controlName(control));
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void MainWindow::bringToFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openHelp()
+{
+    if (!m_help) {
+        m_help = new HelpWindow;
+        connect(m_help, &HelpWindow::dismissed, this, &MainWindow::bringToFront);
+    }
+    m_help->showAndActivate();
+}
+
+void MainWindow::openAbout()
+{
+    if (!m_about) {
+        m_about = new AboutWindow;
+        connect(m_about, &AboutWindow::dismissed, this, &MainWindow::bringToFront);
+    }
+    m_about->showAndActivate();
+}
+
+// Quitter, the menu item and the window frame all end the program at once, with
+// every window, shown or hidden: no hidden window may keep it running.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_help)
+        m_help->close();
+    if (m_about)
+        m_about->close();
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,31 @@
+#include "gui/secondarywindow.h"
+
+#include <QPushButton>
+
+SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, const QSize& clientSize)
+{
+    setObjectName(QLatin1String(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    resize(clientSize);
+}
+
+QPushButton* SecondaryWindow::addOkButton(QWidget* parent, const QRect& geometry)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"), parent);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(geometry);
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        hide();
+        emit dismissed();
+    });
+    return ok;
+}
+
+void SecondaryWindow::showAndActivate()
+{
+    show();
+    raise();
+    activateWindow();
+}

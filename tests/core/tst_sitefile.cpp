@@ -1,0 +1,396 @@
+#include "core/sitefile.h"
+#include "core/sitestore.h"
+#include "support/formrecorder.h"
+#include "support/sitefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList flatten(const QList<SiteRecord>& records)
+{
+    QStringList texts;
+    for (const SiteRecord& record : records)
+        texts << record[0] << record[1] << record[2];
+    return texts;
+}
+
+const Field siteFields[] = { Field::D, Field::M, Field::ns, Field::D2, Field::M2, Field::eo };
+
+// The main window's logic with its site files in a temporary folder.
+struct Site {
+    QTemporaryDir folder;
+    RecordedForm logic { folder.path() };
+    FormRecorder& recorder = logic.recorder;
+    ZelmoForm& form = logic.form;
+
+    QByteArray read(const QString& name) const { return readFile(folder.path(), name); }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QVERIFY(writeFile(folder.path(), name, bytes));
+    }
+    QStringList entries() const
+    {
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (Field field : siteFields)
+            out << recorder.text(field);
+        return out;
+    }
+    void presetSite(const QStringList& texts)
+    {
+        for (int i = 0; i < 6; ++i)
+            recorder.preset(siteFields[i], texts[i]);
+    }
+};
+
+// A staged file that fails at one chosen step; counts every step taken.
+class FaultyStage : public StagedFile {
+public:
+    FaultyStage(std::unique_ptr<StagedFile> real, int& step, int failAt)
+        : m_real(std::move(real))
+        , m_step(step)
+        , m_failAt(failAt)
+    {
+    }
+    bool open() override { return !fails() && m_real->open(); }
+    bool write(const QByteArray& bytes) override { return !fails() && m_real->write(bytes); }
+    bool commit() override { return !fails() && m_real->commit(); }
+    QString errorString() const override { return QStringLiteral("panne simulée"); }
+
+private:
+    bool fails() { return m_step++ == m_failAt; }
+    std::unique_ptr<StagedFile> m_real;
+    int& m_step;
+    int m_failAt;
+};
+
+}
+
+class SiteFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reads_data();
+    void reads();
+    void writes_data();
+    void writes();
+
+    void loads_data();
+    void loads();
+    void folderNamedLatLoadsNothing();
+    void loadedHemisphereIsChecked();
+    void loadedSmallSideLetterIsUpperCased();
+    void skipChangeStaysPendingWhenLongIsMissing();
+
+    void savesAndLoadsBack_data();
+    void savesAndLoadsBack();
+    void savingTwiceKeepsTheLastSave();
+    void saveFailureKeepsOldFiles_data();
+    void saveFailureKeepsOldFiles();
+    void saveInterruptedAtEveryStep_data();
+    void saveInterruptedAtEveryStep();
+};
+
+void SiteFileTest::reads_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields"); // every complete record, flattened
+    QTest::addColumn<bool>("complete");
+
+    QTest::addRow("as written") << QByteArray("\"43\",\"42\",\"N\"\r\n")
+                                << QStringList { "43", "42", "N" } << true;
+    QTest::addRow("empty file") << QByteArray() << QStringList() << true;
+    QTest::addRow("two records") << QByteArray("\"1\",\"2\",\"N\"\r\n\"3\",\"4\",\"S\"\r\n")
+                                 << QStringList { "1", "2", "N", "3", "4", "S" } << true;
+    QTest::addRow("no final line end")
+        << QByteArray("\"43\",\"42\",\"N\"") << QStringList { "43", "42", "N" } << true;
+    QTest::addRow("cut short") << QByteArray("\"43\",\"42\"") << QStringList() << false;
+    QTest::addRow("second record cut short") << QByteArray("\"1\",\"2\",\"N\"\r\n\"3\",\"4\"\r\n")
+                                             << QStringList { "1", "2", "N" } << false;
+    QTest::addRow("empty line after")
+        << QByteArray("\"1\",\"2\",\"N\"\r\n\r\n") << QStringList { "1", "2", "N" } << false;
+    QTest::addRow("stray fourth field")
+        << QByteArray("\"1\",\"2\",\"N\",\"x\"\r\n") << QStringList { "1", "2", "N" } << false;
+    QTest::addRow("unterminated quote") << QByteArray("\"1\",\"2\",\"N") << QStringList() << false;
+    QTest::addRow("commas and blanks in quotes")
+        << QByteArray("\"4,3\",\" 42 \",\"N\"\r\n") << QStringList { "4,3", " 42 ", "N" } << true;
+    QTest::addRow("unquoted, blanks dropped")
+        << QByteArray("43 , 42,N\r\n") << QStringList { "43", "42", "N" } << true;
+    QTest::addRow("blanks before a quote")
+        << QByteArray("  \"43\", \"42\",\"N\"\r\n") << QStringList { "43", "42", "N" } << true;
+    QTest::addRow("record across lines")
+        << QByteArray("\"43\"\r\n\"42\"\r\n\"N\"\r\n") << QStringList { "43", "42", "N" } << true;
+    QTest::addRow("lone LF line ends") << QByteArray("\"1\",\"2\",\"N\"\n\"3\",\"4\",\"S\"\n")
+                                       << QStringList { "1", "2", "N", "3", "4", "S" } << true;
+    QTest::addRow("three empty fields")
+        << QByteArray("\"\",\"\",\"\"\r\n") << QStringList { "", "", "" } << true;
+    QTest::addRow("bytes beyond ASCII")
+        << QByteArray("\"4\xe9\",\"\xff\",\"N\"\r\n")
+        << QStringList { QString::fromUtf8("4\u00e9"), QString::fromUtf8("\u00ff"), "N" } << true;
+}
+
+void SiteFileTest::reads()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    QFETCH(bool, complete);
+    const SiteRecords read = readSiteRecords(bytes);
+    QCOMPARE(flatten(read.records), fields);
+    QCOMPARE(read.complete, complete);
+}
+
+void SiteFileTest::writes_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::addRow("Lat of 43 42 N") << QStringList { "43", "42",
+        "N" } << QByteArray::fromHex("22 34 33 22 2C 22 34 32 22 2C 22 4E 22 0D 0A");
+    QTest::addRow("three empty fields")
+        << QStringList { "", "", "" } << QByteArray("\"\",\"\",\"\"\r\n");
+    QTest::addRow("comma kept inside quotes")
+        << QStringList { "4,3", " 4", "" } << QByteArray("\"4,3\",\" 4\",\"\"\r\n");
+    QTest::addRow("one byte a character") << QStringList { QString::fromUtf8("\u00e9"), "", "" }
+                                          << QByteArray("\"\xe9\",\"\",\"\"\r\n");
+}
+
+void SiteFileTest::writes()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QByteArray, bytes);
+    const SiteRecord record { fields[0], fields[1], fields[2] };
+    QCOMPARE(writeSiteRecord(record), bytes);
+    QCOMPARE(flatten(readSiteRecords(bytes).records), fields);
+}
+
+void SiteFileTest::loads_data()
+{
+    QTest::addColumn<QByteArray>("lat"); // "<none>": no such file
+    QTest::addColumn<QByteArray>("lon");
+    QTest::addColumn<QStringList>("site"); // D M ns D2 M2 eo afterwards
+
+    const QByteArray none("<none>");
+    const QByteArray paris("\"48\",\"51\",\"N\"\r\n");
+    const QByteArray parisLong("\"2\",\"21\",\"E\"\r\n");
+    QTest::addRow("no files") << none << none << QStringList { "", "", "", "", "", "" };
+    QTest::addRow("both files") << paris << parisLong
+                                << QStringList { "48", "51", "N", "2", "21", "E" };
+    QTest::addRow("only Long") << none << parisLong << QStringList { "", "", "", "", "", "" };
+    QTest::addRow("only Lat") << paris << none << QStringList { "48", "51", "N", "", "", "" };
+    QTest::addRow("zero-byte Lat")
+        << QByteArray() << parisLong << QStringList { "", "", "", "2", "21", "E" };
+    QTest::addRow("last record wins") << QByteArray("\"10\",\"11\",\"S\"\r\n") + paris << parisLong
+                                      << QStringList { "48", "51", "N", "2", "21", "E" };
+    QTest::addRow("Lat cut short stops the loading")
+        << paris + "\"1\",\"2\"" << parisLong << QStringList { "48", "51", "N", "", "", "" };
+    QTest::addRow("empty line after Lat") << paris
+            + "\r\n" << parisLong << QStringList { "48", "51", "N", "", "", "" };
+    QTest::addRow("Long cut short keeps Lat")
+        << paris << QByteArray("\"2\"") << QStringList { "48", "51", "N", "", "", "" };
+    QTest::addRow("unquoted hand-made files") << QByteArray("48,51,N\n") << QByteArray("2, 21 ,E")
+                                              << QStringList { "48", "51", "N", "2", "21", "E" };
+    QTest::addRow("values the checks would refuse")
+        << QByteArray("\"4 8\",\"x,y\",\"N\"\r\n") << QByteArray("\"999\",\"\",\"O\"\r\n")
+        << QStringList { "4 8", "x,y", "N", "999", "", "O" };
+}
+
+void SiteFileTest::loads()
+{
+    QFETCH(QByteArray, lat);
+    QFETCH(QByteArray, lon);
+    QFETCH(QStringList, site);
+
+    Site s;
+    if (lat != "<none>")
+        s.write(QStringLiteral("Lat"), lat);
+    if (lon != "<none>")
+        s.write(QStringLiteral("Long"), lon);
+    s.form.load();
+    QCOMPARE(s.texts(), site);
+    QCOMPARE(s.recorder.messages, QStringList());
+    QCOMPARE(s.recorder.beeps, 0);
+}
+
+void SiteFileTest::folderNamedLatLoadsNothing()
+{
+    Site s;
+    QVERIFY(QDir(s.folder.path()).mkdir(QStringLiteral("Lat")));
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
+    s.form.load();
+    QCOMPARE(s.texts(), (QStringList { "", "", "", "", "", "" }));
+    QCOMPARE(s.recorder.messages, QStringList());
+}
+
+void SiteFileTest::loadedHemisphereIsChecked()
+{
+    Site s;
+    s.write(QStringLiteral("Lat"), "\"\",\"51\",\"N\"\r\n");
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
+    s.form.load();
+    QCOMPARE(s.recorder.messages, QStringList { QStringLiteral("Remplir la case degrés.") });
+    QCOMPARE(s.texts(), (QStringList { "", "51", "", "2", "21", "E" }));
+}
+
+void SiteFileTest::loadedSmallSideLetterIsUpperCased()
+{
+    Site s;
+    s.write(QStringLiteral("Lat"), "\"48\",\"51\",\"n\"\r\n");
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"e\"\r\n");
+    s.form.load();
+    QCOMPARE(s.texts(), (QStringList { "48", "51", "N", "2", "21", "E" }));
+    QCOMPARE(s.recorder.messages, QStringList());
+    QCOMPARE(s.form.SkipChange(), 0);
+}
+
+void SiteFileTest::skipChangeStaysPendingWhenLongIsMissing()
+{
+    Site s;
+    s.write(QStringLiteral("Lat"), "\"48\",\"51\",\"N\"\r\n");
+    s.form.load();
+    QCOMPARE(s.form.SkipChange(), 1); // the last write was ns, which never consumes it
+    s.recorder.change(Field::D3, { QStringLiteral("a") });
+    QCOMPARE(s.recorder.text(Field::D3), QStringLiteral("a"));
+    QCOMPARE(s.recorder.beeps, 0);
+}
+
+void SiteFileTest::savesAndLoadsBack_data()
+{
+    QTest::addColumn<QStringList>("site");
+    QTest::addColumn<QByteArray>("lat");
+    QTest::addColumn<QByteArray>("lon");
+
+    QTest::addRow("a full site") << QStringList { "43", "42", "N", "2", "21", "E" }
+                                 << QByteArray("\"43\",\"42\",\"N\"\r\n")
+                                 << QByteArray("\"2\",\"21\",\"E\"\r\n");
+    QTest::addRow("all empty") << QStringList { "", "", "", "", "", "" }
+                               << QByteArray("\"\",\"\",\"\"\r\n")
+                               << QByteArray("\"\",\"\",\"\"\r\n");
+    QTest::addRow("letter missing")
+        << QStringList { "43", "42", "", "2", "21", "O" } << QByteArray("\"43\",\"42\",\"\"\r\n")
+        << QByteArray("\"2\",\"21\",\"O\"\r\n");
+    QTest::addRow("commas and blanks")
+        << QStringList { "4,3", " 42 ", "N", "x y", "2,1", "E" }
+        << QByteArray("\"4,3\",\" 42 \",\"N\"\r\n") << QByteArray("\"x y\",\"2,1\",\"E\"\r\n");
+}
+
+void SiteFileTest::savesAndLoadsBack()
+{
+    QFETCH(QStringList, site);
+    QFETCH(QByteArray, lat);
+    QFETCH(QByteArray, lon);
+
+    Site s;
+    s.presetSite(site);
+    s.form.enregistrer();
+    QCOMPARE(s.recorder.messages, QStringList());
+    QCOMPARE(s.read(QStringLiteral("Lat")), lat);
+    QCOMPARE(s.read(QStringLiteral("Long")), lon);
+    QCOMPARE(s.texts(), site); // saving changes no field
+
+    RecordedForm next(s.folder.path());
+    next.form.load();
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(next.recorder.text(siteFields[i]), site[i]);
+}
+
+void SiteFileTest::savingTwiceKeepsTheLastSave()
+{
+    Site s;
+    s.presetSite({ "43", "42", "N", "2", "21", "E" });
+    s.form.enregistrer();
+    s.presetSite({ "1", "2", "S", "3", "4", "O" });
+    s.form.enregistrer();
+    QCOMPARE(s.read(QStringLiteral("Lat")), QByteArray("\"1\",\"2\",\"S\"\r\n"));
+    QCOMPARE(s.read(QStringLiteral("Long")), QByteArray("\"3\",\"4\",\"O\"\r\n"));
+    QCOMPARE(s.entries(), (QStringList { "Lat", "Long" }));
+}
+
+void SiteFileTest::saveFailureKeepsOldFiles_data()
+{
+    QTest::addColumn<QString>("directory"); // a folder stands where this file should be
+    QTest::addRow("Lat is a folder") << "Lat";
+    QTest::addRow("Long is a folder") << "Long";
+}
+
+void SiteFileTest::saveFailureKeepsOldFiles()
+{
+    QFETCH(QString, directory);
+    Site s;
+    const QByteArray oldLat("\"10\",\"11\",\"S\"\r\n");
+    const QByteArray oldLong("\"12\",\"13\",\"O\"\r\n");
+    for (const QString& name : { QStringLiteral("Lat"), QStringLiteral("Long") }) {
+        if (name == directory)
+            QVERIFY(QDir(s.folder.path()).mkdir(name));
+        else
+            s.write(name, name == u"Lat" ? oldLat : oldLong);
+    }
+
+    s.presetSite({ "43", "42", "N", "2", "21", "E" });
+    s.form.enregistrer();
+    QCOMPARE(s.recorder.messages.size(), 1);
+    QVERIFY2(s.recorder.messages[0].contains(directory), qPrintable(s.recorder.messages[0]));
+    QCOMPARE(s.texts(), (QStringList { "43", "42", "N", "2", "21", "E" }));
+    if (directory != u"Lat")
+        QCOMPARE(s.read(QStringLiteral("Lat")), oldLat);
+    if (directory != u"Long")
+        QCOMPARE(s.read(QStringLiteral("Long")), oldLong);
+}
+
+void SiteFileTest::saveInterruptedAtEveryStep_data()
+{
+    QTest::addColumn<int>("failAt"); // the step that fails, counted from 0
+    QTest::addColumn<bool>("oldFiles");
+
+    // Both files are opened and written, then Lat and Long are committed in turn.
+    const char* steps[]
+        = { "Lat open", "Lat write", "Long open", "Long write", "Lat commit", "Long commit" };
+    for (int failAt = 0; failAt < 6; ++failAt) {
+        QTest::addRow("%s fails, over a saved site", steps[failAt]) << failAt << true;
+        QTest::addRow("%s fails, first save", steps[failAt]) << failAt << false;
+    }
+}
+
+void SiteFileTest::saveInterruptedAtEveryStep()
+{
+    QFETCH(int, failAt);
+    QFETCH(bool, oldFiles);
+    const QByteArray oldLat("\"10\",\"11\",\"S\"\r\n");
+    const QByteArray oldLong("\"12\",\"13\",\"O\"\r\n");
+    const SiteRecord lat { "43", "42", "N" };
+    const SiteRecord lon { "2", "21", "E" };
+    Site s;
+    if (oldFiles) {
+        s.write(QStringLiteral("Lat"), oldLat);
+        s.write(QStringLiteral("Long"), oldLong);
+    }
+
+    int step = 0;
+    const auto faulty = [&](const QString& path) -> std::unique_ptr<StagedFile> {
+        if (step >= 6) // putting the old Lat back
+            return stageWithSaveFile(path);
+        return std::make_unique<FaultyStage>(stageWithSaveFile(path), step, failAt);
+    };
+    const auto error = SiteStore(s.folder.path(), faulty).save(lat, lon);
+    QVERIFY(error.has_value());
+    QVERIFY2(error->contains(QStringLiteral("panne simulée")), qPrintable(*error));
+    if (oldFiles) {
+        QCOMPARE(s.read(QStringLiteral("Lat")), oldLat);
+        QCOMPARE(s.read(QStringLiteral("Long")), oldLong);
+    }
+    QCOMPARE(s.entries(), (oldFiles ? QStringList { "Lat", "Long" } : QStringList()));
+
+    // Nothing is left in the way of the next save.
+    QCOMPARE(SiteStore(s.folder.path()).save(lat, lon), std::nullopt);
+    QCOMPARE(s.read(QStringLiteral("Lat")), QByteArray("\"43\",\"42\",\"N\"\r\n"));
+    QCOMPARE(s.read(QStringLiteral("Long")), QByteArray("\"2\",\"21\",\"E\"\r\n"));
+}
+
+QTEST_GUILESS_MAIN(SiteFileTest)
+#include "tst_sitefile.moc"

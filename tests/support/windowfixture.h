@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gui/mainwindow.h"
+#include "support/windowhost.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+// The real main window, reading its site files from the folder given, with beeps
+// and messages recorded.
+struct Window {
+    WindowHost host;
+    MainWindow window;
+
+    explicit Window(const QString& siteFolder)
+        : window(siteFolder, &host)
+    {
+        host.window = &window;
+    }
+
+    bool show()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    template <typename T = QWidget> T* control(const QString& name) const
+    {
+        return window.findChild<T*>(name);
+    }
+    QLineEdit* field(const QString& name) const { return control<QLineEdit>(name); }
+    QString focusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    // Types key by key into whichever control has the focus.
+    void type(const QString& keys)
+    {
+        for (QChar key : keys)
+            QTest::keyClicks(QApplication::focusWidget(), QString(key));
+    }
+    QAction* menuItem(const QString& name) const
+    {
+        return window.menuBar()->findChild<QAction*>(name);
+    }
+};
