@@ -15,14 +15,18 @@ QFont font(const QString& family, qreal points, bool bold, bool italic)
 
 }
 
+QString sansFamily() { return QStringLiteral("Liberation Sans"); }
+
+QString serifFamily() { return QStringLiteral("Liberation Serif"); }
+
 QFont sansFont(qreal points, bool bold, bool italic)
 {
-    return font(QStringLiteral("Liberation Sans"), points, bold, italic);
+    return font(sansFamily(), points, bold, italic);
 }
 
 QFont serifFont(qreal points, bool bold, bool italic)
 {
-    return font(QStringLiteral("Liberation Serif"), points, bold, italic);
+    return font(serifFamily(), points, bold, italic);
 }
 
 void setTextColor(QWidget* widget, const QColor& color)

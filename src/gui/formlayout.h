@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QWidget;
 class QLabel;
@@ -18,6 +19,8 @@ constexpr QRect twips(int left, int top, int width, int height)
 
 // Metric-compatible stand-ins for the faces the windows were drawn with: Liberation
 // Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman.
+QString sansFamily();
+QString serifFamily();
 QFont sansFont(qreal points, bool bold = false, bool italic = false);
 QFont serifFont(qreal points, bool bold = false, bool italic = false);
 

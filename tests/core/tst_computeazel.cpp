@@ -39,6 +39,8 @@ class ComputeAzElTest : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    void pointings_data();
+    void pointings();
     void results_data();
     void results();
     void checks_data();
@@ -49,6 +51,43 @@ private slots:
 private:
     QTemporaryDir m_folder; // no site file is read or written here
 };
+
+// The computation alone, as numbers: a failure here is in the arithmetic, not in
+// how the form reads the fields or writes the results.
+void ComputeAzElTest::pointings_data()
+{
+    QTest::addColumn<QString>("inputs"); // D M ns D2 M2 eo D3 eo2
+    QTest::addColumn<PointingStatus>("status");
+    QTest::addColumn<double>("azimuth");
+    QTest::addColumn<double>("elevation");
+
+    const auto done = PointingStatus::Done;
+    QTest::addRow("Paris, satellite 13 E") << "48 51 N 2 21 E 13 E" << done << 165.98 << 33.0;
+    QTest::addRow("latitude rounded to 42.57") << "42 34 N 8 45 E 27.5 O" << done << 227.3 << 28.81;
+    QTest::addRow("below the horizon") << "48 51 N 179 0 E 69 O" << done << 253.07 << -22.32;
+    QTest::addRow("Cape Town") << "33 55 S 18 25 E 13 E" << done << 350.35 << 50.13;
+    QTest::addRow("equator, satellite west") << "0 0 N 2 21 E 1 O" << done << 270.0 << 86.05;
+    QTest::addRow("satellite incomplete")
+        << "48 51 N 2 21 E _ E" << PointingStatus::SatelliteIncomplete << 0.0 << 0.0;
+    QTest::addRow("site incomplete")
+        << "48 _ N 2 21 E 13 E" << PointingStatus::SiteIncomplete << 0.0 << 0.0;
+    QTest::addRow("site beyond a double")
+        << QString(400, u'9') + " 0 N 2 21 E 13 E" << PointingStatus::SiteUnusable << 0.0 << 0.0;
+}
+
+void ComputeAzElTest::pointings()
+{
+    QFETCH(QString, inputs);
+    QFETCH(PointingStatus, status);
+    QFETCH(double, azimuth);
+    QFETCH(double, elevation);
+
+    const QStringList t = inputList(inputs);
+    const Pointing pointing = ComputeAzEl({ t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7] });
+    QCOMPARE(pointing.status, status);
+    QCOMPARE(pointing.azimuth, azimuth);
+    QCOMPARE(pointing.elevation, elevation);
+}
 
 void ComputeAzElTest::results_data()
 {

@@ -1,5 +1,6 @@
 #include "core/helptext.h"
 #include "gui/mainwindow.h"
+#include "support/layoutchecks.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -55,7 +56,11 @@ private:
     QTemporaryDir m_folder;
 };
 
-void HelpWindowsTest::initTestCase() { QVERIFY(m_folder.isValid()); }
+void HelpWindowsTest::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    requireLayoutFaces();
+}
 
 void HelpWindowsTest::helpText()
 {
@@ -133,7 +138,7 @@ void HelpWindowsTest::windowLayout()
             ? metrics.boundingRect(label->rect(), Qt::TextWordWrap, label->text())
             : metrics.tightBoundingRect(label->text());
         QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-            qPrintable(label->objectName()));
+            qPrintable(fitFailure(label->objectName(), needed.size(), label->size())));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "gui/formlayout.h"
 #include "gui/mainwindow.h"
+#include "support/layoutchecks.h"
 #include "support/sitefiles.h"
 #include "support/windowfixture.h"
 
@@ -49,7 +50,11 @@ private:
     QTemporaryDir m_folder;
 };
 
-void MainWindowTest::initTestCase() { QVERIFY(m_folder.isValid()); }
+void MainWindowTest::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    requireLayoutFaces();
+}
 
 void MainWindowTest::init()
 {
@@ -120,11 +125,15 @@ void MainWindowTest::layout()
     if (auto* button = qobject_cast<QPushButton*>(control)) {
         QCOMPARE(button->text(), text);
         QVERIFY(!button->isDefault() && !button->autoDefault());
-        // The caption fits its button.
-        QVERIFY(button->fontMetrics().horizontalAdvance(text) < button->width() - 4);
+        // The caption fits its button, inside its edges.
+        const int needed = button->fontMetrics().horizontalAdvance(text);
+        QVERIFY2(needed < button->width() - 4,
+            qPrintable(fitFailure(name, { needed, 0 }, { button->width() - 4, 0 })));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         QCOMPARE(label->text(), text);
-        QVERIFY(label->fontMetrics().horizontalAdvance(text) <= label->width());
+        const int needed = label->fontMetrics().horizontalAdvance(text);
+        QVERIFY2(needed <= label->width(),
+            qPrintable(fitFailure(name, { needed, 0 }, { label->width(), 0 })));
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         QCOMPARE(frame->title(), text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
@@ -351,7 +360,7 @@ void MainWindowTest::resizingMovesNothing()
         before[child->objectName()] = child->geometry();
     w.window.resize(900, 700);
     w.window.showMaximized();
-    QTest::qWait(20);
+    QTRY_VERIFY(w.window.isMaximized());
     for (QWidget* child : w.window.centralWidget()->findChildren<QWidget*>())
         QCOMPARE(child->geometry(), before.value(child->objectName()));
 }

@@ -26,6 +26,7 @@ public:
         if (m_texts.value(field) == text)
             return;
         m_texts[field] = text;
+        history[field] << text;
         ++depth;
         maxDepth = std::max(maxDepth, depth);
         if (changed)
@@ -51,6 +52,7 @@ public:
     int beeps = 0;
     QStringList messages;
     QStringList focusMoves; // the controls' names
+    QMap<Field, QStringList> history; // every text each field took, in turn
     int depth = 0;
     int maxDepth = 0;
 
