@@ -4,9 +4,13 @@
 #include "support/sitefiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -16,6 +20,17 @@ QStringList flatten(const QList<SiteRecord>& records)
     for (const SiteRecord& record : records)
         texts << record[0] << record[1] << record[2];
     return texts;
+}
+
+// English words a save message could carry if the system's own text got through.
+bool containsEnglish(const QString& text)
+{
+    for (const char* word : { "denied", "directory", "space", "file", "read-only", "error",
+             "permission", "Unknown", "device" }) {
+        if (text.contains(QLatin1String(word), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 const Field siteFields[] = { Field::D, Field::M, Field::ns, Field::D2, Field::M2, Field::eo };
@@ -63,7 +78,8 @@ public:
     bool open() override { return !fails() && m_real->open(); }
     bool write(const QByteArray& bytes) override { return !fails() && m_real->write(bytes); }
     bool commit() override { return !fails() && m_real->commit(); }
-    QString errorString() const override { return QStringLiteral("panne simulée"); }
+    bool inPlace() const override { return m_real->inPlace(); }
+    SaveProblem problem() const override { return SaveProblem::DiskFull; }
 
 private:
     bool fails() { return m_step++ == m_failAt; }
@@ -96,6 +112,11 @@ private slots:
     void saveFailureKeepsOldFiles();
     void saveInterruptedAtEveryStep_data();
     void saveInterruptedAtEveryStep();
+    void problemsAreToldInFrench_data();
+    void problemsAreToldInFrench();
+    void problemsFromTheSystem_data();
+    void problemsFromTheSystem();
+    void hugeLatLoadsAsFastAsASmallOne();
 };
 
 void SiteFileTest::reads_data()
@@ -335,7 +356,9 @@ void SiteFileTest::saveFailureKeepsOldFiles()
     s.presetSite({ "43", "42", "N", "2", "21", "E" });
     s.form.enregistrer();
     QCOMPARE(s.recorder.messages.size(), 1);
-    QVERIFY2(s.recorder.messages[0].contains(directory), qPrintable(s.recorder.messages[0]));
+    QCOMPARE(s.recorder.messages[0],
+        QStringLiteral("Impossible d'enregistrer le fichier %1 : un dossier porte déjà ce nom.")
+            .arg(directory));
     QCOMPARE(s.texts(), (QStringList { "43", "42", "N", "2", "21", "E" }));
     if (directory != u"Lat")
         QCOMPARE(s.read(QStringLiteral("Lat")), oldLat);
@@ -379,7 +402,10 @@ void SiteFileTest::saveInterruptedAtEveryStep()
     };
     const auto error = SiteStore(s.folder.path(), faulty).save(lat, lon);
     QVERIFY(error.has_value());
-    QVERIFY2(error->contains(QStringLiteral("panne simulée")), qPrintable(*error));
+    const QString failing = failAt == 0 || failAt == 1 || failAt == 4 ? "Lat" : "Long";
+    QCOMPARE(*error,
+        QStringLiteral("Impossible d'enregistrer le fichier %1 : le disque est plein.")
+            .arg(failing));
     if (oldFiles) {
         QCOMPARE(s.read(QStringLiteral("Lat")), oldLat);
         QCOMPARE(s.read(QStringLiteral("Long")), oldLong);
@@ -390,6 +416,74 @@ void SiteFileTest::saveInterruptedAtEveryStep()
     QCOMPARE(SiteStore(s.folder.path()).save(lat, lon), std::nullopt);
     QCOMPARE(s.read(QStringLiteral("Lat")), QByteArray("\"43\",\"42\",\"N\"\r\n"));
     QCOMPARE(s.read(QStringLiteral("Long")), QByteArray("\"2\",\"21\",\"E\"\r\n"));
+}
+
+void SiteFileTest::problemsAreToldInFrench_data()
+{
+    QTest::addColumn<SaveProblem>("problem");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("access refused") << SaveProblem::AccessDenied << "accès refusé.";
+    QTest::addRow("folder of that name")
+        << SaveProblem::FolderInTheWay << "un dossier porte déjà ce nom.";
+    QTest::addRow("disk full") << SaveProblem::DiskFull << "le disque est plein.";
+    QTest::addRow("read-only disk")
+        << SaveProblem::ReadOnlyDisk << "le disque est protégé en écriture.";
+    QTest::addRow("anything else") << SaveProblem::Other << "erreur d'écriture.";
+}
+
+void SiteFileTest::problemsAreToldInFrench()
+{
+    QFETCH(SaveProblem, problem);
+    QFETCH(QString, reason);
+    QCOMPARE(saveProblemText(problem), reason);
+    QVERIFY2(!containsEnglish(saveProblemText(problem)), qPrintable(saveProblemText(problem)));
+}
+
+void SiteFileTest::problemsFromTheSystem_data()
+{
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<SaveProblem>("problem");
+    QTest::addRow("no space") << ENOSPC << SaveProblem::DiskFull;
+    QTest::addRow("quota") << EDQUOT << SaveProblem::DiskFull;
+    QTest::addRow("read-only file system") << EROFS << SaveProblem::ReadOnlyDisk;
+    QTest::addRow("permission") << EACCES << SaveProblem::AccessDenied;
+    QTest::addRow("operation not permitted") << EPERM << SaveProblem::AccessDenied;
+    QTest::addRow("input/output error") << EIO << SaveProblem::Other;
+}
+
+void SiteFileTest::problemsFromTheSystem()
+{
+    QFETCH(int, systemError);
+    QFETCH(SaveProblem, problem);
+    QTemporaryDir folder; // writable, with no file of that name: only the error speaks
+    QCOMPARE(diagnoseSaveProblem(QDir(folder.path()).filePath(QStringLiteral("Lat")), systemError),
+        problem);
+    // A folder in the way is named as such, whatever the system said.
+    QCOMPARE(diagnoseSaveProblem(folder.path(), systemError), SaveProblem::FolderInTheWay);
+}
+
+void SiteFileTest::hugeLatLoadsAsFastAsASmallOne()
+{
+    Site s;
+    QByteArray noise(20 * 1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    for (char& byte : noise)
+        byte = char(random.bounded(256));
+    s.write(QStringLiteral("Lat"), noise);
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
+
+    QElapsedTimer timer;
+    timer.start();
+    s.form.load();
+    const qint64 huge = timer.restart();
+    RecordedForm small(s.folder.path());
+    s.write(QStringLiteral("Lat"), "\"48\",\"51\",\"N\"\r\n");
+    small.form.load();
+    const qint64 normal = timer.elapsed();
+    QVERIFY2(huge < normal + 200,
+        qPrintable(QStringLiteral("%1 ms, against %2 ms").arg(huge).arg(normal)));
+    // A file that big is no site file: the loading stops after it.
+    QCOMPARE(s.recorder.text(Field::D2), QString());
 }
 
 QTEST_GUILESS_MAIN(SiteFileTest)

@@ -43,7 +43,8 @@ public:
         m_file.close();
         return m_file.error() == QFileDevice::NoError;
     }
-    QString errorString() const override { return m_file.errorString(); }
+    bool inPlace() const override { return true; }
+    SaveProblem problem() const override { return SaveProblem::Other; }
 
 private:
     QFile m_file;
