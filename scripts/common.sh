@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian 12 packages the program needs to build and run.
-build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 xvfb xauth)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation2 xvfb xauth)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -3,6 +3,7 @@
 // each window. Run it under a virtual X server; it ends by itself.
 #include "core/appinfo.h"
 #include "gui/mainwindow.h"
+#include "gui/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::version());
+    installFrenchQtTexts(app);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     MainWindow window(QDir::currentPath());

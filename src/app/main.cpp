@@ -1,5 +1,6 @@
 #include "core/appinfo.h"
 #include "gui/mainwindow.h"
+#include "gui/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::version());
     QGuiApplication::setDesktopFileName(AppInfo::appId());
+    installFrenchQtTexts(app);
 
     // Lat and Long live in the folder the program is started from.
     MainWindow window(QDir::currentPath());

@@ -13,7 +13,7 @@ QLabel* addLine(
 {
     auto* label = addLabel(panel, name, geometry, text);
     label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 

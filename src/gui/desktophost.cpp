@@ -3,6 +3,7 @@
 #include "core/appinfo.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -30,6 +31,11 @@ void focusControl(QWidget& window, Control control)
 {
     if (!window.isVisible())
         return;
-    if (auto* widget = window.findChild<QWidget*>(controlName(control)))
-        widget->setFocus(Qt::OtherFocusReason);
+    auto* widget = window.findChild<QWidget*>(controlName(control));
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    // As when Tab brings the user there: what is typed next replaces the old text.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
 }

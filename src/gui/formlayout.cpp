@@ -53,5 +53,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop); // the text starts at the top, as drawn
     return label;
 }

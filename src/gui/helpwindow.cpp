@@ -30,6 +30,6 @@ HelpWindow::HelpWindow()
     auto* title = addLabel(
         this, "Label2", twips(1110, 30, 4545, 405), QStringLiteral("Vantor Géostationnaires"));
     title->setFont(serifFont(14.25, true));
-    title->setAlignment(Qt::AlignCenter);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(title, QColor(192, 0, 0));
 }

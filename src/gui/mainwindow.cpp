@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -50,6 +52,9 @@ QString spokenName(Field field)
     return {};
 }
 
+// The frame's etched line runs through the middle of its caption, which sits on
+// it at the top left: the controls inside were placed for that, the column
+// headings of the site group just under the line.
 QGroupBox* addFrame(
     QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
 {
@@ -57,10 +62,45 @@ QGroupBox* addFrame(
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
     frame->setFont(sansFont(8.25, true));
+    const int captionHeight = frame->fontMetrics().height();
     frame->setStyleSheet(
-        QStringLiteral("QGroupBox::title { color: %1; }").arg(maroon.name(QColor::HexRgb)));
+        QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; "
+                       "subcontrol-position: top left; left: 6px; padding: 0 2px; "
+                       "color: %2; }")
+            .arg(captionHeight / 2)
+            .arg(maroon.name(QColor::HexRgb)));
     return frame;
 }
+
+// Alt or Ctrl with a letter is a command, never typing: on the desktop the window
+// was drawn for, it never reaches a text box. Standard shortcuts (copy, paste,
+// undo…) still work.
+class NoTypingWithModifiers : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool modified = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        const bool typesText = !key->text().isEmpty() && key->text().front().isPrint();
+        return modified && typesText && !isStandardShortcut(*key);
+    }
+
+private:
+    static bool isStandardShortcut(const QKeyEvent& key)
+    {
+        for (int k = QKeySequence::HelpContents; k <= QKeySequence::Cancel; ++k) {
+            if (key.matches(static_cast<QKeySequence::StandardKey>(k)))
+                return true;
+        }
+        return false;
+    }
+};
 
 // Children of a frame keep the window's regular font, not the frame's bold one.
 void useWindowFont(QWidget* frame, const QFont& windowFont)
@@ -103,10 +143,12 @@ MainWindow::MainWindow(const QString& siteFolder, FormHost* host)
     }
     resize(client->width(), client->height() + menuBar()->sizeHint().height());
 
+    auto* noModifiedTyping = new NoTypingWithModifiers(this);
     for (const auto& [field, edit] : m_fields) {
         if (field == Field::Azdg || field == Field::Eldg)
             continue;
         connect(edit, &QLineEdit::textChanged, this, [this, f = field] { m_form.fieldChanged(f); });
+        edit->installEventFilter(noModifiedTyping);
     }
 
     m_form.load();
@@ -152,7 +194,7 @@ void MainWindow::buildTitleRow(QWidget* client)
 
     auto* title = addLabel(client, "Label1", twips(1110, 150, 4815, 405), QStringLiteral("VANTOR"));
     title->setFont(serifFont(18, true));
-    title->setAlignment(Qt::AlignCenter);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColor(title, darkRed);
 
     auto* picture = new QLabel(client);
@@ -191,6 +233,7 @@ void MainWindow::buildSiteGroup(QWidget* client)
         setTextColor(m_fields[field], blue);
 
     auto* clear = addButton(frame, "efface", twips(150, 1080, 855, 225), QStringLiteral("Effacer"));
+    clear->setAccessibleName(QStringLiteral("Effacer le site"));
     connect(clear, &QPushButton::clicked, this, [this] { m_form.efface(); });
     auto* save
         = addButton(frame, "Enreg", twips(1620, 1080, 1005, 225), QStringLiteral("Enregistrer"));
@@ -217,6 +260,7 @@ void MainWindow::buildSatelliteGroup(QWidget* client)
 
     auto* clear
         = addButton(frame, "efface2", twips(120, 1080, 855, 225), QStringLiteral("Effacer"));
+    clear->setAccessibleName(QStringLiteral("Effacer le satellite"));
     connect(clear, &QPushButton::clicked, this, [this] { m_form.efface2(); });
     useWindowFont(frame, font());
 

@@ -4,15 +4,21 @@
 #include "support/sitefiles.h"
 #include "support/windowfixture.h"
 
+#include "gui/translations.h"
+
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +51,14 @@ private slots:
     void quittingClosesEveryWindow();
     void screenReaderNames_data();
     void screenReaderNames();
+    void clearCommandsSayWhatTheyClear();
+    void frameLinesRunAboveTheLabels();
+    void labelsStartAtTheTop();
+    void qtTextsAreFrench();
+    void typingAfterAFocusMoveReplacesTheText();
+    void modifiedKeysTypeNothing_data();
+    void modifiedKeysTypeNothing();
+    void standardShortcutsStillWork();
 
 private:
     QTemporaryDir m_folder;
@@ -54,6 +68,7 @@ void MainWindowTest::initTestCase()
 {
     QVERIFY(m_folder.isValid());
     requireLayoutFaces();
+    installFrenchQtTexts(*QCoreApplication::instance());
 }
 
 void MainWindowTest::init()
@@ -450,6 +465,151 @@ void MainWindowTest::screenReaderNames()
     QCOMPARE(spoken->text(QAccessible::Name), name);
     QCOMPARE(spoken->text(QAccessible::Description), description);
     QCOMPARE(spoken->role(), QAccessible::EditableText);
+}
+
+void MainWindowTest::clearCommandsSayWhatTheyClear()
+{
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    const auto spokenName = [&w](const char* name) {
+        return QAccessible::queryAccessibleInterface(w.control(QLatin1String(name)))
+            ->text(QAccessible::Name);
+    };
+    QCOMPARE(spokenName("efface"), QStringLiteral("Effacer le site"));
+    QCOMPARE(spokenName("efface2"), QStringLiteral("Effacer le satellite"));
+    QCOMPARE(w.control<QPushButton>(QStringLiteral("efface"))->text(), QStringLiteral("Effacer"));
+    QCOMPARE(w.control<QPushButton>(QStringLiteral("efface2"))->text(), QStringLiteral("Effacer"));
+}
+
+// The frame's top line runs through the middle of its caption, above every label
+// inside: the site group's column headings sit 12 px below the frame's top.
+void MainWindowTest::frameLinesRunAboveTheLabels()
+{
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    for (QGroupBox* frame : w.window.findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect line = frame->style()->subControlRect(
+            QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, frame);
+        const QRect caption = frame->style()->subControlRect(
+            QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        const QString where = frame->objectName();
+        QVERIFY2(qAbs(line.top() - caption.center().y()) <= 1,
+            qPrintable(QStringLiteral("%1: line at %2 px, caption's middle at %3 px")
+                           .arg(where)
+                           .arg(line.top())
+                           .arg(caption.center().y())));
+        for (QLabel* label : frame->findChildren<QLabel*>()) {
+            QVERIFY2(line.top() + 2 <= label->y(),
+                qPrintable(QStringLiteral("%1: the line (%2 px, 2 px thick) crosses %3 at %4 px")
+                               .arg(where)
+                               .arg(line.top())
+                               .arg(label->objectName())
+                               .arg(label->y())));
+        }
+    }
+}
+
+void MainWindowTest::labelsStartAtTheTop()
+{
+    Window w(m_folder.path());
+    for (QLabel* label : w.window.findChildren<QLabel*>()) {
+        if (label->objectName() == u"Picture3")
+            continue; // a picture, centred in its box
+        QVERIFY2(label->alignment() & Qt::AlignTop, qPrintable(label->objectName()));
+        const Qt::Alignment across
+            = label->objectName() == u"Label1" ? Qt::AlignHCenter : Qt::AlignLeft;
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, across);
+    }
+}
+
+void MainWindowTest::qtTextsAreFrench()
+{
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    std::unique_ptr<QMenu> menu(w.field(QStringLiteral("D3"))->createStandardContextMenu());
+    QStringList captions;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            captions << action->text().remove(u'&').section(u'\t', 0, 0);
+    }
+    QVERIFY2(captions.contains(QStringLiteral("Copier")), qPrintable(captions.join(u'|')));
+    for (const char* english : { "Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All" })
+        QVERIFY2(!captions.contains(QLatin1String(english)), qPrintable(captions.join(u'|')));
+}
+
+// The program moves the focus to a field that already holds text: what is typed
+// next replaces it, as after Tab.
+void MainWindowTest::typingAfterAFocusMoveReplacesTheText()
+{
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    w.field(QStringLiteral("M2"))->setText(QStringLiteral("21"));
+    w.control(QStringLiteral("D2"))->setFocus();
+    w.type(QStringLiteral("005"));
+    QCOMPARE(w.focusName(), QStringLiteral("M2"));
+    w.type(QStringLiteral("30"));
+    QCOMPARE(w.field(QStringLiteral("M2"))->text(), QStringLiteral("30"));
+    QCOMPARE(w.focusName(), QStringLiteral("eo"));
+}
+
+void MainWindowTest::modifiedKeysTypeNothing_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    const int alt = int(Qt::AltModifier);
+    QTest::addRow("Alt+F in a filled D3") << "D3"
+                                          << "13" << int(Qt::Key_F) << alt;
+    QTest::addRow("Alt+A in ns") << "ns"
+                                 << "N" << int(Qt::Key_A) << alt;
+    QTest::addRow("Alt+Q in D") << "D"
+                                << "48" << int(Qt::Key_Q) << alt;
+    QTest::addRow("Alt+5 in an empty M") << "M"
+                                         << "" << int(Qt::Key_5) << alt;
+    QTest::addRow("Ctrl+Alt+E in eo2")
+        << "eo2"
+        << "O" << int(Qt::Key_E) << int(Qt::AltModifier | Qt::ControlModifier);
+}
+
+void MainWindowTest::modifiedKeysTypeNothing()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    QLineEdit* edit = w.field(field);
+    edit->blockSignals(true);
+    edit->setText(before);
+    edit->blockSignals(false);
+    edit->setFocus();
+    const auto modifierKeys = Qt::KeyboardModifiers::fromInt(static_cast<uint>(modifiers));
+    QTest::keyClick(edit, Qt::Key(key), modifierKeys);
+    QCOMPARE(edit->text(), before);
+    QCOMPARE(w.host.beeps, 0);
+    QCOMPARE(w.host.messages, QStringList());
+}
+
+void MainWindowTest::standardShortcutsStillWork()
+{
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    QLineEdit* position = w.field(QStringLiteral("D3"));
+    QApplication::clipboard()->setText(QStringLiteral("13"));
+    position->setFocus();
+    QTest::keyClick(position, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(position->text(), QStringLiteral("13"));
+    QTest::keyClick(position, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(position->selectedText(), QStringLiteral("13"));
 }
 
 QTEST_MAIN(MainWindowTest)
