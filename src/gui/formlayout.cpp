@@ -15,13 +15,24 @@ QFont font(const QString& family, qreal points, bool bold, bool italic)
 
 }
 
+#ifdef Q_OS_WIN
+QString sansFamily() { return QStringLiteral("MS Sans Serif"); }
+QString arialFamily() { return QStringLiteral("Arial"); }
+QString serifFamily() { return QStringLiteral("Times New Roman"); }
+#else
 QString sansFamily() { return QStringLiteral("Liberation Sans"); }
-
+QString arialFamily() { return QStringLiteral("Liberation Sans"); }
 QString serifFamily() { return QStringLiteral("Liberation Serif"); }
+#endif
 
 QFont sansFont(qreal points, bool bold, bool italic)
 {
     return font(sansFamily(), points, bold, italic);
+}
+
+QFont arialFont(qreal points, bool bold, bool italic)
+{
+    return font(arialFamily(), points, bold, italic);
 }
 
 QFont serifFont(qreal points, bool bold, bool italic)

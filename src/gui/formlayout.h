@@ -17,11 +17,14 @@ constexpr QRect twips(int left, int top, int width, int height)
         twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-// Metric-compatible stand-ins for the faces the windows were drawn with: Liberation
-// Sans for Arial and MS Sans Serif, Liberation Serif for Times New Roman.
+// The faces the windows were drawn with: MS Sans Serif, Arial and Times New Roman
+// on Windows; elsewhere their metric-compatible stand-ins, Liberation Sans (for
+// the first two) and Liberation Serif.
 QString sansFamily();
+QString arialFamily();
 QString serifFamily();
 QFont sansFont(qreal points, bool bold = false, bool italic = false);
+QFont arialFont(qreal points, bool bold = false, bool italic = false);
 QFont serifFont(qreal points, bool bold = false, bool italic = false);
 
 void setTextColor(QWidget* widget, const QColor& color);

@@ -22,7 +22,7 @@ HelpWindow::HelpWindow()
     const QString text = HelpText();
     auto* instructions = addLabel(this, "Label1", twips(30, 480, 6705, 5955),
         QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    instructions->setFont(sansFont(9.75));
+    instructions->setFont(arialFont(9.75));
     instructions->setWordWrap(true);
     instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(instructions, QColor(0, 0, 192));

@@ -213,10 +213,11 @@ void MainWindow::buildSiteGroup(QWidget* client)
         client, "Frame1", twips(180, 720, 3195, 1365), QStringLiteral("Coordonnées géographiques"));
     addLabel(frame, "Label11", twips(1110, 180, 525, 195), QStringLiteral("degrés"));
     addLabel(frame, "Label12", twips(1860, 180, 585, 195), QStringLiteral("minutes"));
-    // Our stand-in face runs a little wider than the original: this narrow heading
-    // only fits three quarters of a point smaller.
-    addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"))
-        ->setFont(sansFont(7.5));
+    auto* points = addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"));
+    // A stand-in face may run a little wider than MS Sans Serif: this narrow heading
+    // then fits three quarters of a point smaller.
+    if (QFontMetrics(font()).horizontalAdvance(points->text()) > points->width())
+        points->setFont(sansFont(7.5));
     addLabel(frame, "Label2", twips(180, 420, 825, 285), QStringLiteral("Latitude"));
     addLabel(frame, "Label4", twips(150, 720, 825, 285), QStringLiteral("Longitude"));
 

@@ -405,17 +405,21 @@ void EntryRulesTest::pastedMegabyteIsEmptiedAtOnce()
 
 void EntryRulesTest::upperCasingFollowsTheLocale()
 {
-    // In a Turkish locale a small i upper-cases to a dotted capital, which is no side
-    // letter: the field shows it for a moment, then is emptied. Upper-casing without
-    // the locale would show a plain I.
+    // In a Turkish locale a small i upper-cases to a dotted capital (where Qt knows
+    // the locale's casing), which is no side letter: the field shows it for a
+    // moment, then is emptied. Upper-casing without the locale gives a plain I.
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     Entry entry;
     entry.preset(QStringLiteral("D=48"));
     entry.form.change(Field::ns, { QStringLiteral("n") });
     QCOMPARE(entry.form.text(Field::ns), QStringLiteral("N"));
     entry.form.change(Field::eo2, { QStringLiteral("i") });
+    const QString turkishCapital = QLocale().toUpper(QStringLiteral("i"));
     QCOMPARE(entry.form.history[Field::eo2],
-        (QStringList { QStringLiteral("i"), QString::fromUtf8("\u0130"), QString() }));
+        (QStringList { QStringLiteral("i"), turkishCapital, QString() }));
+#ifndef Q_OS_WIN // a Windows build of Qt without ICU upper-cases the same in every locale
+    QCOMPARE(turkishCapital, QString::fromUtf8("\u0130"));
+#endif
 }
 
 QTEST_APPLESS_MAIN(EntryRulesTest)

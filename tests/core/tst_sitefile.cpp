@@ -444,7 +444,9 @@ void SiteFileTest::problemsFromTheSystem_data()
     QTest::addColumn<int>("systemError");
     QTest::addColumn<SaveProblem>("problem");
     QTest::addRow("no space") << ENOSPC << SaveProblem::DiskFull;
+#ifdef EDQUOT
     QTest::addRow("quota") << EDQUOT << SaveProblem::DiskFull;
+#endif
     QTest::addRow("read-only file system") << EROFS << SaveProblem::ReadOnlyDisk;
     QTest::addRow("permission") << EACCES << SaveProblem::AccessDenied;
     QTest::addRow("operation not permitted") << EPERM << SaveProblem::AccessDenied;

@@ -10,10 +10,10 @@
 // Whether a caption fits is only known with the faces the windows are drawn with.
 inline void requireLayoutFaces()
 {
-    for (const QString& face : { sansFamily(), serifFamily() }) {
+    for (const QString& face : { sansFamily(), arialFamily(), serifFamily() }) {
         if (!QFontDatabase::hasFamily(face))
             QFAIL(qPrintable(QStringLiteral("The face \"%1\" is not installed: captions cannot "
-                                            "be measured (Debian: fonts-liberation2).")
+                                            "be measured.")
                                  .arg(face)));
     }
 }

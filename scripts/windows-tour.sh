@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The Windows build under Wine, on a virtual X server, as a user meets it:
+#  1. zelmo.exe, unzipped alone into an empty folder, is typed into key by key
+#     (the Paris example, then the site saved): its results are copied out through
+#     the clipboard, and Lat and Long must appear beside it;
+#  2. the tour program types the same example and photographs each window.
+# Needs the Windows build (scripts/windows.sh) and its Wine prefix in $WINEPREFIX.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+zip=$(realpath "$1")
+out="$PWD/build/tour-windows"
+if [ -z "${ZELMO_ON_XVFB:-}" ]; then
+    rm -rf "$out"
+    mkdir -p "$out/alone"
+    ZELMO_ON_XVFB=1 exec timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$zip"
+fi
+
+# Keys reach a Wine window a little after they are sent, and a focus move made by
+# the program a little after the key that caused it: each key waits its turn.
+key() { xdotool key --window "$window" --delay 150 "$@"; sleep 0.3; }
+type_text() { xdotool type --window "$window" --delay 200 "$1"; sleep 0.5; }
+
+run_alone() {
+    (cd "$out/alone" && cmake -E tar xf "$zip")
+    local folder exe
+    exe=$(find "$out/alone" -name zelmo.exe)
+    folder=$(dirname "$exe")
+    echo "Folder before: $(ls -A "$folder" | tr '\n' ' ')"
+    (cd "$folder" && LC_ALL=fr_FR.UTF-8 wine ./zelmo.exe >/dev/null 2>&1) &
+    window=$(xdotool search --sync --name "Vantor Azimut et")
+    sleep 2
+    xdotool windowfocus --sync "$window"
+
+    type_text 13 # the window opens in the satellite position
+    key Tab
+    type_text e # on to Calcul by itself
+    key Tab # D
+    type_text 48
+    type_text 51
+    type_text n
+    key Tab
+    type_text 2
+    key Tab
+    type_text 21
+    type_text e # on to D3
+    key Tab Tab # Calcul
+    key space
+    key Tab Tab Tab Tab Tab Tab Tab # Azdg
+    key ctrl+a ctrl+c
+    local azimuth elevation
+    azimuth=$(xclip -o -selection clipboard)
+    key Tab ctrl+a ctrl+c # Eldg
+    elevation=$(xclip -o -selection clipboard)
+    echo "zelmo.exe alone: Azimut $azimuth, Elévation $elevation"
+    key Tab Tab Tab Tab # Q, efface, efface2, Enreg
+    key space
+    sleep 1
+    echo "Folder after: $(ls -A "$folder" | tr '\n' ' ')"
+    echo "  Lat:  $(od -An -c "$folder/Lat" | tr -s ' ')"
+    echo "  Long: $(od -An -c "$folder/Long" | tr -s ' ')"
+    key alt+F4
+    wait 2>/dev/null || true
+
+    [ "$azimuth" = "165,98" ] && [ "$elevation" = "33" ] \
+        && [ "$(cat "$folder/Lat")" = $'"48","51","N"\r' ] \
+        && [ "$(cat "$folder/Long")" = $'"2","21","E"\r' ]
+}
+
+run_tour() {
+    local tour="$PWD/build/windows/zelmo-tour.exe"
+    (cd "$out" && LC_ALL=fr_FR.UTF-8 timeout 180 wine "$tour" | tr -d '\r')
+}
+
+run_alone
+run_tour | tee "$out/tour.log"
+grep -q "^Azimut 165,98, Elévation 33" "$out/tour.log"
