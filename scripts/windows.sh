@@ -17,7 +17,7 @@ qt_version=6.4.2
 cache="${ZELMO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zelmo}"
 qt_cached="$cache/qt-$qt_version-mingw-w64-static"
 windows_packages=(cmake ninja-build qt6-base-dev qt6-translations-l10n g++-mingw-w64-x86-64-posix
-    wine wine64 python3-pefile xvfb xauth fonts-liberation2)
+    wine wine64 python3-pefile xvfb xauth xdotool xclip fonts-liberation2)
 
 # The installed Qt for Windows to build with; empty when none is at hand.
 qt_at_hand() {

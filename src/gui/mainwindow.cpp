@@ -102,6 +102,18 @@ private:
     }
 };
 
+// Whether a label's text fits its width. On Windows a window once shown may
+// measure a pixel wider than before: keep that pixel to spare there.
+bool fitsAcross(const QLabel& label)
+{
+#ifdef Q_OS_WIN
+    constexpr int spare = 1;
+#else
+    constexpr int spare = 0;
+#endif
+    return label.fontMetrics().horizontalAdvance(label.text()) + spare <= label.width();
+}
+
 // Children of a frame keep the window's regular font, not the frame's bold one.
 void useWindowFont(QWidget* frame, const QFont& windowFont)
 {
@@ -215,9 +227,12 @@ void MainWindow::buildSiteGroup(QWidget* client)
     addLabel(frame, "Label12", twips(1860, 180, 585, 195), QStringLiteral("minutes"));
     auto* points = addLabel(frame, "Label13", twips(2610, 180, 405, 195), QStringLiteral("points"));
     // A stand-in face may run a little wider than MS Sans Serif: this narrow heading
-    // then fits three quarters of a point smaller.
-    if (QFontMetrics(font()).horizontalAdvance(points->text()) > points->width())
-        points->setFont(sansFont(7.5));
+    // then shrinks by steps of three quarters of a point until it fits.
+    for (qreal size = 8.25; size > 6; size -= 0.75) {
+        points->setFont(sansFont(size));
+        if (fitsAcross(*points))
+            break;
+    }
     addLabel(frame, "Label2", twips(180, 420, 825, 285), QStringLiteral("Latitude"));
     addLabel(frame, "Label4", twips(150, 720, 825, 285), QStringLiteral("Longitude"));
 
