@@ -27,7 +27,7 @@ run_alone() {
     exe=$(find "$out/alone" -name zelmo.exe)
     folder=$(dirname "$exe")
     echo "Folder before: $(ls -A "$folder" | tr '\n' ' ')"
-    (cd "$folder" && LC_ALL=fr_FR.UTF-8 wine ./zelmo.exe >/dev/null 2>&1) &
+    (cd "$folder" && LC_ALL=fr_FR.UTF-8 timeout 120 wine ./zelmo.exe >/dev/null 2>&1) &
     window=$(xdotool search --sync --name "Vantor Azimut et")
     sleep 2
     xdotool windowfocus --sync "$window"
@@ -59,8 +59,8 @@ run_alone() {
     echo "Folder after: $(ls -A "$folder" | tr '\n' ' ')"
     echo "  Lat:  $(od -An -c "$folder/Lat" | tr -s ' ')"
     echo "  Long: $(od -An -c "$folder/Long" | tr -s ' ')"
-    key alt+F4
-    wait 2>/dev/null || true
+    key shift+Tab shift+Tab shift+Tab space # Quitter
+    wait
 
     [ "$azimuth" = "165,98" ] && [ "$elevation" = "33" ] \
         && [ "$(cat "$folder/Lat")" = $'"48","51","N"\r' ] \
