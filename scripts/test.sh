@@ -34,7 +34,9 @@ stages=$((stages + 1))
 
 echo "== Windows: zelmo.exe, its tests and its tour under Wine"
 if scripts/windows.sh --available; then
+    started=$SECONDS
     scripts/windows.sh --test
+    echo "Windows stage: $((SECONDS - started)) s"
     stages=$((stages + 1))
 else
     echo "Skipped: no Qt for Windows at hand. Name a prebuilt archive in ZELMO_QT_WINDOWS_ARCHIVE"
