@@ -13,31 +13,42 @@ namespace {
 const QString latName = QStringLiteral("Lat");
 const QString longName = QStringLiteral("Long");
 
+// The first bytes of a file, up to limit (-1: all of it), and whether that was the
+// whole file; nothing when it cannot be opened or read.
+struct FileStart {
+    QByteArray bytes;
+    bool whole = true;
+};
+
+std::optional<FileStart> readStart(const QString& path, qint64 limit)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    FileStart start;
+    start.bytes = limit < 0 ? in.readAll() : in.read(limit);
+    if (in.error() != QFileDevice::NoError)
+        return std::nullopt;
+    start.whole = in.atEnd();
+    return start;
+}
+
 // The records of a file, or nothing when it cannot be opened or read.
 std::optional<SiteRecords> readRecords(const QString& path)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
+    const auto start = readStart(path, maxSiteFileBytes);
+    if (!start)
         return std::nullopt;
-    const QByteArray bytes = in.read(maxSiteFileBytes);
-    if (in.error() != QFileDevice::NoError)
-        return std::nullopt;
-    SiteRecords records = readSiteRecords(bytes);
-    if (!in.atEnd())
-        records.complete = false;
+    SiteRecords records = readSiteRecords(start->bytes);
+    records.complete = records.complete && start->whole;
     return records;
 }
 
-// A file's old content, when it exists and can be read whole.
+// A file's old content, when it can be read whole.
 std::optional<QByteArray> readOld(const QString& path)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    const auto start = readStart(path, -1);
+    return start ? std::optional(start->bytes) : std::nullopt;
 }
 
 QString failure(const QString& name, SaveProblem problem)
