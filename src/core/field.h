@@ -26,6 +26,8 @@ static_assert(controlOf(Field::D) == Control::D && controlOf(Field::Eldg) == Con
 
 QString fieldName(Field field);
 QString controlName(Control control);
+// What a screen reader says for each field (its tooltip, if any, is the description).
+QString spokenName(Field field);
 
 // Read and write access to the fields' texts.
 class Fields {

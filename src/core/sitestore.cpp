@@ -3,10 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStorageInfo>
 
-#include <cerrno>
+#include <span>
 
 namespace {
 
@@ -57,53 +55,6 @@ QString failure(const QString& name, SaveProblem problem)
         .arg(name, saveProblemText(problem));
 }
 
-class SaveFileStage final : public StagedFile {
-public:
-    explicit SaveFileStage(const QString& path)
-        : m_file(path)
-    {
-    }
-
-    bool open() override
-    {
-        if (attempt([this] { return m_file.open(QIODevice::WriteOnly); }))
-            return true;
-        if (QFileInfo(m_file.fileName()).isDir())
-            return false;
-        // The folder forbids new files: write over the old file where it stands.
-        m_file.setDirectWriteFallback(true);
-        m_inPlace = attempt([this] { return m_file.open(QIODevice::WriteOnly); });
-        return m_inPlace;
-    }
-    bool write(const QByteArray& bytes) override
-    {
-        return attempt([&] { return m_file.write(bytes) == bytes.size(); });
-    }
-    bool commit() override
-    {
-        return attempt([this] { return m_file.commit(); });
-    }
-    bool inPlace() const override { return m_inPlace; }
-    SaveProblem problem() const override
-    {
-        return diagnoseSaveProblem(m_file.fileName(), m_systemError);
-    }
-
-private:
-    template <typename Step> bool attempt(Step step)
-    {
-        errno = 0;
-        const bool done = step();
-        if (!done)
-            m_systemError = errno;
-        return done;
-    }
-
-    QSaveFile m_file;
-    bool m_inPlace = false;
-    int m_systemError = 0;
-};
-
 // One of the two files being saved.
 struct Target {
     QString name;
@@ -115,59 +66,28 @@ struct Target {
     bool changed = false; // the file on disk no longer holds its old content
 };
 
-}
-
-QString saveProblemText(SaveProblem problem)
+// After a failed step: every file already changed gets its old content back, or is
+// removed if it did not exist. The message says which could not be put back.
+QString putBack(std::span<Target> targets, const QString& message, const StagedFileFactory& stage)
 {
-    switch (problem) {
-    case SaveProblem::AccessDenied:
-        return QStringLiteral("accès refusé.");
-    case SaveProblem::FolderInTheWay:
-        return QStringLiteral("un dossier porte déjà ce nom.");
-    case SaveProblem::DiskFull:
-        return QStringLiteral("le disque est plein.");
-    case SaveProblem::ReadOnlyDisk:
-        return QStringLiteral("le disque est protégé en écriture.");
-    case SaveProblem::Other:
-        break;
+    QString text = message;
+    for (Target& target : targets) {
+        target.staged.reset(); // a file written in place is closed first
+        if (!target.changed)
+            continue;
+        bool restored = false;
+        if (!target.existed) {
+            restored = QFile::remove(target.path);
+        } else if (target.old) {
+            const auto again = stage(target.path);
+            restored = again->open() && again->write(*target.old) && again->commit();
+        }
+        if (!restored)
+            text += QStringLiteral("\nLe fichier %1 n'a pas pu être rétabli.").arg(target.name);
     }
-    return QStringLiteral("erreur d'écriture.");
+    return text;
 }
 
-SaveProblem diagnoseSaveProblem(const QString& path, int systemError)
-{
-    const QFileInfo file(path);
-    if (file.isDir())
-        return SaveProblem::FolderInTheWay;
-    switch (systemError) {
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return SaveProblem::DiskFull;
-    case EROFS:
-        return SaveProblem::ReadOnlyDisk;
-    case EACCES:
-    case EPERM:
-        return SaveProblem::AccessDenied;
-    default:
-        break;
-    }
-    // The system said nothing useful: look at the folder and the file.
-    const QString folder = file.absolutePath();
-    const QStorageInfo disk(folder);
-    if (disk.isValid() && disk.isReadOnly())
-        return SaveProblem::ReadOnlyDisk;
-    if (disk.isValid() && disk.bytesAvailable() == 0)
-        return SaveProblem::DiskFull;
-    if (file.exists() ? !file.isWritable() : !QFileInfo(folder).isWritable())
-        return SaveProblem::AccessDenied;
-    return SaveProblem::Other;
-}
-
-std::unique_ptr<StagedFile> stageWithSaveFile(const QString& path)
-{
-    return std::make_unique<SaveFileStage>(path);
 }
 
 SiteStore::SiteStore(QString folder, StagedFileFactory stage)
@@ -206,36 +126,16 @@ std::optional<QString> SiteStore::save(const SiteRecord& lat, const SiteRecord& 
             target.old = readOld(target.path);
     }
 
-    // Puts back every file already changed; says which could not be.
-    const auto undo = [this, &targets](const QString& message) {
-        QString text = message;
-        for (Target& target : targets) {
-            target.staged.reset(); // a file written in place is closed first
-            if (!target.changed)
-                continue;
-            bool restored = false;
-            if (!target.existed) {
-                restored = QFile::remove(target.path);
-            } else if (target.old) {
-                const auto again = m_stage(target.path);
-                restored = again->open() && again->write(*target.old) && again->commit();
-            }
-            if (!restored)
-                text += QStringLiteral("\nLe fichier %1 n'a pas pu être rétabli.").arg(target.name);
-        }
-        return text;
-    };
-
     for (Target& target : targets) {
         target.staged = m_stage(target.path);
         const bool opened = target.staged->open();
         target.changed = target.staged->inPlace();
         if (!opened || !target.staged->write(target.content))
-            return undo(failure(target.name, target.staged->problem()));
+            return putBack(targets, failure(target.name, target.staged->problem()), m_stage);
     }
     for (Target& target : targets) {
         if (!target.staged->commit())
-            return undo(failure(target.name, target.staged->problem()));
+            return putBack(targets, failure(target.name, target.staged->problem()), m_stage);
         target.changed = true;
     }
     return std::nullopt;

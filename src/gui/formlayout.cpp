@@ -1,8 +1,12 @@
 #include "gui/formlayout.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
+
+const QColor maroon(128, 0, 0);
 
 QFont font(const QString& family, qreal points, bool bold, bool italic)
 {
@@ -66,4 +70,54 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop); // the text starts at the top, as drawn
     return label;
+}
+
+QPushButton* addButton(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The caption sits on the line at the top left: the controls inside were placed
+// for that, the column headings of the site group just under the line.
+QGroupBox* addFrame(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    frame->setFont(sansFont(8.25, true));
+    const int captionHeight = frame->fontMetrics().height();
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; "
+                       "subcontrol-position: top left; left: 6px; padding: 0 2px; "
+                       "color: %2; }")
+            .arg(captionHeight / 2)
+            .arg(maroon.name(QColor::HexRgb)));
+    return frame;
+}
+
+void useWindowFont(QWidget* frame, const QFont& windowFont)
+{
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(windowFont);
+    }
+}
+
+// On Windows a window once shown may measure a pixel wider than before: keep that
+// pixel to spare there.
+bool fitsAcross(const QLabel& label)
+{
+#ifdef Q_OS_WIN
+    constexpr int spare = 1;
+#else
+    constexpr int spare = 0;
+#endif
+    return label.fontMetrics().horizontalAdvance(label.text()) + spare <= label.width();
 }

@@ -5,8 +5,10 @@
 #include <QRect>
 #include <QString>
 
-class QWidget;
+class QGroupBox;
 class QLabel;
+class QPushButton;
+class QWidget;
 
 // The windows are laid out in twips, 15 to a device-independent pixel, so that
 // Qt's high-DPI scaling keeps their proportions.
@@ -30,4 +32,15 @@ QFont serifFont(qreal points, bool bold = false, bool italic = false);
 void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
 
+// Controls at their fixed places, named after the window's layout.
 QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text);
+QPushButton* addButton(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
+// A frame whose etched line runs through the middle of its bold maroon caption.
+QGroupBox* addFrame(
+    QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
+// Children of a frame keep the window's regular font, not the frame's bold one.
+void useWindowFont(QWidget* frame, const QFont& windowFont);
+
+// Whether a label's text fits its width.
+bool fitsAcross(const QLabel& label);

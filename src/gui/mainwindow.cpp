@@ -1,15 +1,20 @@
+// The window "Zelmo": its controls at their places, the text boxes' changes and
+// the buttons forwarded to ZelmoForm, and the help and About windows opened on
+// request. How controls are placed, and which keys reach a text box, are the
+// business of formlayout and keyfilter.
+
 #include "gui/mainwindow.h"
 
 #include "gui/aboutwindow.h"
 #include "gui/desktophost.h"
 #include "gui/formlayout.h"
 #include "gui/helpwindow.h"
+#include "gui/keyfilter.h"
+#include "gui/windowfront.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,108 +25,8 @@
 namespace {
 
 const QColor darkRed(192, 0, 0);
-const QColor maroon(128, 0, 0);
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
-
-// What a screen reader says for each field; the tooltip, if any, is its description.
-QString spokenName(Field field)
-{
-    switch (field) {
-    case Field::D:
-        return QStringLiteral("Latitude, degrés");
-    case Field::M:
-        return QStringLiteral("Latitude, minutes");
-    case Field::ns:
-        return QStringLiteral("Latitude, nord ou sud");
-    case Field::D2:
-        return QStringLiteral("Longitude, degrés");
-    case Field::M2:
-        return QStringLiteral("Longitude, minutes");
-    case Field::eo:
-        return QStringLiteral("Longitude, est ou ouest");
-    case Field::D3:
-        return QStringLiteral("Position du satellite");
-    case Field::eo2:
-        return QStringLiteral("Satellite, est ou ouest");
-    case Field::Azdg:
-        return QStringLiteral("Azimut");
-    case Field::Eldg:
-        return QStringLiteral("Elévation");
-    }
-    return {};
-}
-
-// The frame's etched line runs through the middle of its caption, which sits on
-// it at the top left: the controls inside were placed for that, the column
-// headings of the site group just under the line.
-QGroupBox* addFrame(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(geometry);
-    frame->setFont(sansFont(8.25, true));
-    const int captionHeight = frame->fontMetrics().height();
-    frame->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; "
-                       "subcontrol-position: top left; left: 6px; padding: 0 2px; "
-                       "color: %2; }")
-            .arg(captionHeight / 2)
-            .arg(maroon.name(QColor::HexRgb)));
-    return frame;
-}
-
-// Alt or Ctrl with a letter is a command, never typing: on the desktop the window
-// was drawn for, it never reaches a text box. Standard shortcuts (copy, paste,
-// undo…) still work.
-class NoTypingWithModifiers : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool modified = key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
-        const bool typesText = !key->text().isEmpty() && key->text().front().isPrint();
-        return modified && typesText && !isStandardShortcut(*key);
-    }
-
-private:
-    static bool isStandardShortcut(const QKeyEvent& key)
-    {
-        for (int k = QKeySequence::HelpContents; k <= QKeySequence::Cancel; ++k) {
-            if (key.matches(static_cast<QKeySequence::StandardKey>(k)))
-                return true;
-        }
-        return false;
-    }
-};
-
-// Whether a label's text fits its width. On Windows a window once shown may
-// measure a pixel wider than before: keep that pixel to spare there.
-bool fitsAcross(const QLabel& label)
-{
-#ifdef Q_OS_WIN
-    constexpr int spare = 1;
-#else
-    constexpr int spare = 0;
-#endif
-    return label.fontMetrics().horizontalAdvance(label.text()) + spare <= label.width();
-}
-
-// Children of a frame keep the window's regular font, not the frame's bold one.
-void useWindowFont(QWidget* frame, const QFont& windowFont)
-{
-    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->testAttribute(Qt::WA_SetFont))
-            child->setFont(windowFont);
-    }
-}
 
 }
 
@@ -187,16 +92,6 @@ QLineEdit* MainWindow::addField(QWidget* parent, Field field, const QRect& geome
     edit->setMaxLength(std::numeric_limits<int>::max()); // no limit: the checks decide
     m_fields[field] = edit;
     return edit;
-}
-
-QPushButton* MainWindow::addButton(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
 }
 
 void MainWindow::buildTitleRow(QWidget* client)
@@ -334,12 +229,7 @@ void MainWindow::setTabCycle()
     }
 }
 
-void MainWindow::bringToFront()
-{
-    show();
-    raise();
-    activateWindow();
-}
+void MainWindow::bringToFront() { showInFront(*this); }
 
 void MainWindow::openHelp()
 {

@@ -12,7 +12,6 @@
 #include <memory>
 
 class QLineEdit;
-class QPushButton;
 
 // The window "Zelmo": controls at their fixed places, every event forwarded to
 // ZelmoForm, the help and About windows opened on request.
@@ -44,8 +43,6 @@ private:
     void buildMenu();
     void setTabCycle();
     QLineEdit* addField(QWidget* parent, Field field, const QRect& geometry);
-    QPushButton* addButton(
-        QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
     void bringToFront();
 
     std::unique_ptr<FormHost> m_ownHost;

@@ -1,5 +1,7 @@
 #include "gui/secondarywindow.h"
 
+#include "gui/windowfront.h"
+
 #include <QPushButton>
 
 SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, const QSize& clientSize)
@@ -23,9 +25,4 @@ QPushButton* SecondaryWindow::addOkButton(QWidget* parent, const QRect& geometry
     return ok;
 }
 
-void SecondaryWindow::showAndActivate()
-{
-    show();
-    raise();
-    activateWindow();
-}
+void SecondaryWindow::showAndActivate() { showInFront(*this); }

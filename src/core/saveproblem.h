@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Why a site file could not be written, as the user is told.
+enum class SaveProblem { AccessDenied, FolderInTheWay, DiskFull, ReadOnlyDisk, Other };
+
+// A short French reason, for the message "Impossible d'enregistrer le fichier Lat : …".
+QString saveProblemText(SaveProblem problem);
+
+// What stands in the way of writing the file at path, from the system's error number
+// (0 when unknown) and from what is found there.
+SaveProblem diagnoseSaveProblem(const QString& path, int systemError);

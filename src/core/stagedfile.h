@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/saveproblem.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// A file written beside the old one and put in its place as a whole; in a folder
+// that forbids new files, the old file is rewritten where it stands.
+class StagedFile {
+public:
+    StagedFile() = default;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    virtual ~StagedFile() = default;
+
+    virtual bool open() = 0;
+    virtual bool write(const QByteArray& bytes) = 0;
+    virtual bool commit() = 0; // replaces the old file
+    // The old file was opened for writing where it stands: from then on it changes.
+    virtual bool inPlace() const = 0;
+    virtual SaveProblem problem() const = 0; // after a step failed
+};
+using StagedFileFactory = std::function<std::unique_ptr<StagedFile>(const QString& path)>;
+
+// QSaveFile: the new content goes to a temporary file that is renamed over the old
+// one (its permissions kept), or straight into the old file when the folder
+// forbids new files but the file may be written.
+std::unique_ptr<StagedFile> stageWithSaveFile(const QString& path);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+// Alt or Ctrl with a letter is a command, never typing: on the desktop the window
+// was drawn for, it never reaches a text box. Standard shortcuts (copy, paste,
+// undo…) still work.
+class NoTypingWithModifiers : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
