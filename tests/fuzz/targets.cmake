@@ -1,0 +1,3 @@
+# The fuzz targets: each has a fuzzer (fuzz_NAME.cpp), a seed corpus
+# (corpus/NAME) and a replay test that runs the corpus once with any compiler.
+set(ZELMO_FUZZ_TARGETS sitefile readnumber numbertext)
