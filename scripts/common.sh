@@ -1,4 +1,4 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Shared by the scripts: install what is missing, run on a virtual display.
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -25,10 +25,15 @@ install_packages() {
     fi
 }
 
-# build_preset NAME [cmake --build options]
-build_preset() {
-    local preset=$1
+# on_virtual_display WIDTHxHEIGHT COMMAND...: runs the command on an X server of
+# its own, with no window manager.
+on_virtual_display() {
+    local screen=$1
     shift
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" "$@"
+    xvfb-run -a -s "-screen 0 ${screen}x24" "$@"
+}
+
+# The program's version, as the build in the given folder was configured with.
+built_version() {
+    cat "$1/version.txt"
 }

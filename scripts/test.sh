@@ -1,60 +1,79 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds with warnings as errors,
-# runs every test, checks the package and the headless tour, builds zelmo.exe and
-# runs its tests and tour under Wine (when Qt for Windows is at hand), runs the
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and fuzzes
-# for a while.
+# Installs what is missing, then runs every stage: formatting, the build with
+# warnings as errors and every test, the static analysers, the package, the
+# headless tour, zelmo.exe with its tests and tour under Wine (when Qt for Windows
+# is at hand), the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and fuzzing. A failed stage does not stop the others; the last line names it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${build_packages[@]}" clang-format desktop-file-utils appstream lintian dpkg-dev \
-    clang libclang-rt-14-dev
+install_packages "${build_packages[@]}" clang-format clang-tidy clazy desktop-file-utils appstream \
+    lintian dpkg-dev clang libclang-rt-14-dev
 
-stages=0
+passed=0
 skipped=0
-echo "== Formatting"
-git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
-stages=$((stages + 1))
+failed=()
 
-echo "== Build"
-build_preset default
+# stage NAME COMMAND...: runs the command, stopping at its first failing step.
+stage() {
+    local name=$1 status
+    shift
+    echo "== $name"
+    local started=$SECONDS
+    set +e
+    (
+        set -e
+        "$@"
+    )
+    status=$?
+    set -e
+    if [ "$status" -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "-- $name: passed in $((SECONDS - started)) s"
+    else
+        failed+=("$name")
+        echo "-- $name: FAILED (exit $status)"
+    fi
+}
 
-echo "== Tests"
-ctest --preset default
-stages=$((stages + 1))
+formatting() {
+    git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+}
 
-echo "== Package"
-scripts/check-package.sh
-stages=$((stages + 1))
+static_analysis() {
+    cmake --workflow --preset tidy
+    cmake --workflow --preset clazy
+}
 
-echo "== Headless tour"
-mkdir -p build/tour
-scripts/tour.sh | tee build/tour/tour.log
-grep -q "Azimut 165,98, Elévation 33" build/tour/tour.log
-stages=$((stages + 1))
+headless_tour() {
+    mkdir -p build/tour
+    scripts/tour.sh | tee build/tour/tour.log
+}
 
-echo "== Windows: zelmo.exe, its tests and its tour under Wine"
+fuzzing() {
+    cmake --workflow --preset fuzz
+    scripts/fuzz.sh
+}
+
+stage "Formatting" formatting
+stage "Build and tests" cmake --workflow --preset default
+stage "Static analysis (clang-tidy, clazy)" static_analysis
+stage "Package" scripts/check-package.sh
+stage "Headless tour" headless_tour
 if scripts/windows.sh --available; then
-    started=$SECONDS
-    scripts/windows.sh --test
-    echo "Windows stage: $((SECONDS - started)) s"
-    stages=$((stages + 1))
+    stage "Windows: zelmo.exe, its tests and its tour under Wine" scripts/windows.sh --test
 else
-    echo "Skipped: no Qt for Windows at hand. Name a prebuilt archive in ZELMO_QT_WINDOWS_ARCHIVE"
-    echo "(.ci/run names the shared one), or run scripts/windows.sh once to build it from"
-    echo "Debian's source (about 45 minutes); it is then kept in ~/.cache/zelmo."
+    echo "== Windows: skipped, no Qt for Windows at hand. Name a prebuilt archive in"
+    echo "ZELMO_QT_WINDOWS_ARCHIVE (.ci/run names the shared one), or run scripts/windows.sh"
+    echo "once to build it from Debian's source (about 45 minutes); it is then kept in"
+    echo "~/.cache/zelmo."
     skipped=$((skipped + 1))
 fi
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer" cmake --workflow --preset asan
+stage "Fuzzing" fuzzing
 
-echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-build_preset asan
-ctest --preset asan
-stages=$((stages + 1))
-
-echo "== Fuzzing"
-build_preset fuzz
-scripts/fuzz.sh
-stages=$((stages + 1))
-
-# Any failure above has already stopped the script.
 echo
-echo "stages: $stages passed, 0 failed, $skipped skipped"
+if [ ${#failed[@]} -gt 0 ]; then
+    printf 'Failed stage: %s\n' "${failed[@]}"
+fi
+echo "stages: $passed passed, ${#failed[@]} failed, $skipped skipped"
+[ ${#failed[@]} -eq 0 ]

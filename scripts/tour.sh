@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The headless tour: types the Paris example into the real program under Xvfb,
-# prints the results and saves a screenshot of each window under build/tour.
-set -euo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
+# prints the results and saves a screenshot of each window under build/tour. The
+# tour fails unless the results are the example's.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 out="$PWD/build/tour"
 mkdir -p "$out"
@@ -10,4 +10,4 @@ mkdir -p "$out"
 cd "$out"
 rm -f Lat Long
 LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 XDG_RUNTIME_DIR="$(mktemp -d)" \
-    timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" ../default/tools/zelmo-tour "$out" "$@"
+    on_virtual_display 1024x768 timeout 120 ../default/tools/zelmo-tour "$out" "$@"
