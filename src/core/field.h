@@ -32,6 +32,8 @@ QString spokenName(Field field);
 // Read and write access to the fields' texts.
 class Fields {
 public:
+    Fields() = default;
+    Q_DISABLE_COPY_MOVE(Fields)
     virtual ~Fields() = default;
     virtual QString text(Field field) const = 0;
     // Like QLineEdit::setText: when the text really changes, the field's change

@@ -8,6 +8,8 @@
 // modal message box and a focus move; tests record the requests instead.
 class FormHost {
 public:
+    FormHost() = default;
+    Q_DISABLE_COPY_MOVE(FormHost)
     virtual ~FormHost() = default;
     virtual void beep() = 0;
     // Modal, titled "Zelmo", one OK button, no icon; returns once it is closed.

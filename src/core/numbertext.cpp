@@ -53,7 +53,7 @@ QString NumberText(double value, const QLocale& locale)
     } else if (rounded.exponent + 1 >= digitCount) {
         integerPart = rounded.digits + zeros(rounded.exponent + 1 - digitCount);
     } else {
-        const auto integerDigits = static_cast<std::size_t>(rounded.exponent + 1);
+        const auto integerDigits = static_cast<std::size_t>(rounded.exponent) + 1;
         integerPart = rounded.digits.substr(0, integerDigits);
         fractionPart = rounded.digits.substr(integerDigits);
     }

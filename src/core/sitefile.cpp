@@ -24,7 +24,7 @@ public:
             ++m_pos;
         if (atEnd())
             return std::nullopt;
-        const auto text = peek() == '"' ? quoted() : unquoted();
+        auto text = peek() == '"' ? quoted() : unquoted();
         if (text)
             skipDelimiter();
         return text;

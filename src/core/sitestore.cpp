@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString latName = QStringLiteral("Lat");
-const QString longName = QStringLiteral("Long");
+constexpr QLatin1String latName("Lat");
+constexpr QLatin1String longName("Long");
 
 // The first bytes of a file, up to limit (-1: all of it), and whether that was the
 // whole file; nothing when it cannot be opened or read.

@@ -16,7 +16,7 @@ struct LoadedSite {
 
 // No site file the program writes comes near this size; a larger file is read no
 // further, and counts as not whole records.
-constexpr qint64 maxSiteFileBytes = 64 * 1024;
+constexpr qint64 maxSiteFileBytes = qint64(64) * 1024;
 
 // The site files "Lat" (D, M, ns) and "Long" (D2, M2, eo) in one folder: the
 // program's working directory, or a test's own folder.

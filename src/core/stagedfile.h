@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 #include <memory>
@@ -13,8 +14,7 @@
 class StagedFile {
 public:
     StagedFile() = default;
-    StagedFile(const StagedFile&) = delete;
-    StagedFile& operator=(const StagedFile&) = delete;
+    Q_DISABLE_COPY_MOVE(StagedFile)
     virtual ~StagedFile() = default;
 
     virtual bool open() = 0;

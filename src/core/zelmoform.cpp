@@ -22,7 +22,7 @@ void ZelmoForm::LoadSite()
     writeLoaded(longFields, site.lon);
 }
 
-void ZelmoForm::writeLoaded(const SiteFields& fields, const QList<SiteRecord>& records)
+void ZelmoForm::writeLoaded(SiteFields fields, const QList<SiteRecord>& records)
 {
     for (const SiteRecord& record : records) {
         for (std::size_t i = 0; i < record.size(); ++i) {
@@ -32,7 +32,7 @@ void ZelmoForm::writeLoaded(const SiteFields& fields, const QList<SiteRecord>& r
     }
 }
 
-SiteRecord ZelmoForm::recordOf(const SiteFields& fields) const
+SiteRecord ZelmoForm::recordOf(SiteFields fields) const
 {
     SiteRecord record;
     for (std::size_t i = 0; i < record.size(); ++i)

@@ -28,8 +28,8 @@ private:
     static constexpr SiteFields longFields { Field::D2, Field::M2, Field::eo };
 
     void LoadSite();
-    void writeLoaded(const SiteFields& fields, const QList<SiteRecord>& records);
-    SiteRecord recordOf(const SiteFields& fields) const;
+    void writeLoaded(SiteFields fields, const QList<SiteRecord>& records);
+    SiteRecord recordOf(SiteFields fields) const;
 
     Fields& m_fields;
     FormHost& m_host;

@@ -9,7 +9,7 @@
 namespace {
 
 QLabel* addLine(
-    QWidget* panel, const char* name, const QRect& geometry, const QString& text, const QFont& font)
+    QWidget* panel, const char* name, QRect geometry, const QString& text, const QFont& font)
 {
     auto* label = addLabel(panel, name, geometry, text);
     label->setFont(font);

@@ -62,7 +62,7 @@ void setBackground(QWidget* widget, const QColor& color)
     widget->setAutoFillBackground(true);
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -72,8 +72,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const
     return label;
 }
 
-QPushButton* addButton(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -84,8 +83,7 @@ QPushButton* addButton(
 
 // The caption sits on the line at the top left: the controls inside were placed
 // for that, the column headings of the site group just under the line.
-QGroupBox* addFrame(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption)
+QGroupBox* addFrame(QWidget* parent, const char* name, QRect geometry, const QString& caption)
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));

@@ -33,12 +33,10 @@ void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
 
 // Controls at their fixed places, named after the window's layout.
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text);
-QPushButton* addButton(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
+QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QString& text);
+QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
 // A frame whose etched line runs through the middle of its bold maroon caption.
-QGroupBox* addFrame(
-    QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
+QGroupBox* addFrame(QWidget* parent, const char* name, QRect geometry, const QString& caption);
 // Children of a frame keep the window's regular font, not the frame's bold one.
 void useWindowFont(QWidget* frame, const QFont& windowFont);
 

@@ -83,7 +83,7 @@ QString MainWindow::text(Field field) const { return m_fields.at(field)->text();
 
 void MainWindow::setText(Field field, const QString& text) { m_fields.at(field)->setText(text); }
 
-QLineEdit* MainWindow::addField(QWidget* parent, Field field, const QRect& geometry)
+QLineEdit* MainWindow::addField(QWidget* parent, Field field, QRect geometry)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(fieldName(field));

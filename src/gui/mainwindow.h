@@ -42,7 +42,7 @@ private:
     void buildResults(QWidget* client);
     void buildMenu();
     void setTabCycle();
-    QLineEdit* addField(QWidget* parent, Field field, const QRect& geometry);
+    QLineEdit* addField(QWidget* parent, Field field, QRect geometry);
     void bringToFront();
 
     std::unique_ptr<FormHost> m_ownHost;

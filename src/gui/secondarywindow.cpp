@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, const QSize& clientSize)
+SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, QSize clientSize)
 {
     setObjectName(QLatin1String(name));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -12,7 +12,7 @@ SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, const
     resize(clientSize);
 }
 
-QPushButton* SecondaryWindow::addOkButton(QWidget* parent, const QRect& geometry)
+QPushButton* SecondaryWindow::addOkButton(QWidget* parent, QRect geometry)
 {
     auto* ok = new QPushButton(QStringLiteral("OK"), parent);
     ok->setObjectName(QStringLiteral("Command1"));

@@ -16,6 +16,6 @@ signals:
     void dismissed(); // OK was pressed: the main window comes to the front
 
 protected:
-    SecondaryWindow(const char* name, const QString& caption, const QSize& clientSize);
-    QPushButton* addOkButton(QWidget* parent, const QRect& geometry);
+    SecondaryWindow(const char* name, const QString& caption, QSize clientSize);
+    QPushButton* addOkButton(QWidget* parent, QRect geometry);
 };
