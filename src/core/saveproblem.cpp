@@ -3,7 +3,69 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <optional>
+
 #include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// The reason the system's error number gives, if it names one of ours.
+std::optional<SaveProblem> problemOf(int systemError)
+{
+#ifdef Q_OS_WIN
+    // Qt's Windows file engine leaves errno alone: the reason is the Win32 error.
+    switch (static_cast<DWORD>(systemError)) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return SaveProblem::DiskFull;
+    case ERROR_WRITE_PROTECT:
+        return SaveProblem::ReadOnlyDisk;
+    case ERROR_ACCESS_DENIED:
+        return SaveProblem::AccessDenied;
+    default:
+        return std::nullopt;
+    }
+#else
+    switch (systemError) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return SaveProblem::DiskFull;
+    case EROFS:
+        return SaveProblem::ReadOnlyDisk;
+    case EACCES:
+    case EPERM:
+        return SaveProblem::AccessDenied;
+    default:
+        return std::nullopt;
+    }
+#endif
+}
+
+}
+
+int lastSystemError()
+{
+#ifdef Q_OS_WIN
+    return static_cast<int>(GetLastError());
+#else
+    return errno;
+#endif
+}
+
+void clearSystemError()
+{
+#ifdef Q_OS_WIN
+    SetLastError(ERROR_SUCCESS);
+#else
+    errno = 0;
+#endif
+}
 
 QString saveProblemText(SaveProblem problem)
 {
@@ -12,6 +74,8 @@ QString saveProblemText(SaveProblem problem)
         return QStringLiteral("accès refusé.");
     case SaveProblem::FolderInTheWay:
         return QStringLiteral("un dossier porte déjà ce nom.");
+    case SaveProblem::SpecialFileInTheWay:
+        return QStringLiteral("un fichier spécial porte déjà ce nom.");
     case SaveProblem::DiskFull:
         return QStringLiteral("le disque est plein.");
     case SaveProblem::ReadOnlyDisk:
@@ -27,20 +91,10 @@ SaveProblem diagnoseSaveProblem(const QString& path, int systemError)
     const QFileInfo file(path);
     if (file.isDir())
         return SaveProblem::FolderInTheWay;
-    switch (systemError) {
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return SaveProblem::DiskFull;
-    case EROFS:
-        return SaveProblem::ReadOnlyDisk;
-    case EACCES:
-    case EPERM:
-        return SaveProblem::AccessDenied;
-    default:
-        break;
-    }
+    if (file.exists() && !file.isFile())
+        return SaveProblem::SpecialFileInTheWay;
+    if (const auto problem = problemOf(systemError))
+        return *problem;
     // The system said nothing useful: look at the folder and the file.
     const QString folder = file.absolutePath();
     const QStorageInfo disk(folder);

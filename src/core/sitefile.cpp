@@ -16,6 +16,8 @@ public:
     }
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // Whether the last field read was followed by a delimiter, not by the end.
+    bool delimited() const { return m_delimited; }
 
     // The next field, or nothing when the file runs out before it.
     std::optional<QString> next()
@@ -59,6 +61,7 @@ private:
 
     void skipDelimiter()
     {
+        m_delimited = !atEnd();
         if (atEnd())
             return;
         const char c = peek();
@@ -69,11 +72,12 @@ private:
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    bool m_delimited = false;
 };
 
 }
 
-SiteRecords readSiteRecords(QByteArrayView bytes)
+SiteRecords readSiteRecords(QByteArrayView bytes, FileEnd end)
 {
     SiteRecords result;
     FieldReader reader(bytes);
@@ -86,6 +90,10 @@ SiteRecords readSiteRecords(QByteArrayView bytes)
                 return result;
             }
             field = *text;
+        }
+        if (end == FileEnd::Cut && !reader.delimited()) {
+            result.complete = false; // the cut reaches this record
+            return result;
         }
         result.records.append(record);
     }

@@ -20,7 +20,12 @@ struct SiteRecords {
 // to the next quote, commas and blanks included; an unquoted one runs to the next
 // comma or line end, with blanks at both ends dropped. Bytes are Latin-1, so any
 // byte reads and writes back unchanged.
-SiteRecords readSiteRecords(QByteArrayView bytes);
+//
+// Cut: the bytes are only the start of a longer file. A record then counts only
+// when something follows its third field, since the cut may have shortened an
+// unquoted field ("NN" cut to "N").
+enum class FileEnd { Whole, Cut };
+SiteRecords readSiteRecords(QByteArrayView bytes, FileEnd end = FileEnd::Whole);
 
 // The one line the program writes: three quoted texts, commas, CR LF.
 QByteArray writeSiteRecord(const SiteRecord& record);

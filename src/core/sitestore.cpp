@@ -11,20 +11,23 @@ namespace {
 constexpr QLatin1String latName("Lat");
 constexpr QLatin1String longName("Long");
 
-// The first bytes of a file, up to limit (-1: all of it), and whether that was the
-// whole file; nothing when it cannot be opened or read.
+// The first maxSiteFileBytes of a file, and whether that was the whole file;
+// nothing when it cannot be opened or read, or is no regular file: a named pipe
+// or a device could keep the program waiting, or never end.
 struct FileStart {
     QByteArray bytes;
     bool whole = true;
 };
 
-std::optional<FileStart> readStart(const QString& path, qint64 limit)
+std::optional<FileStart> readStart(const QString& path)
 {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return std::nullopt;
     FileStart start;
-    start.bytes = limit < 0 ? in.readAll() : in.read(limit);
+    start.bytes = in.read(maxSiteFileBytes);
     if (in.error() != QFileDevice::NoError)
         return std::nullopt;
     start.whole = in.atEnd();
@@ -34,19 +37,23 @@ std::optional<FileStart> readStart(const QString& path, qint64 limit)
 // The records of a file, or nothing when it cannot be opened or read.
 std::optional<SiteRecords> readRecords(const QString& path)
 {
-    const auto start = readStart(path, maxSiteFileBytes);
+    const auto start = readStart(path);
     if (!start)
         return std::nullopt;
-    SiteRecords records = readSiteRecords(start->bytes);
+    SiteRecords records
+        = readSiteRecords(start->bytes, start->whole ? FileEnd::Whole : FileEnd::Cut);
     records.complete = records.complete && start->whole;
     return records;
 }
 
-// A file's old content, when it can be read whole.
+// A file's old content, to put back if the save fails: nothing when it cannot be
+// read whole (unreadable, or too large to be a site file).
 std::optional<QByteArray> readOld(const QString& path)
 {
-    const auto start = readStart(path, -1);
-    return start ? std::optional(start->bytes) : std::nullopt;
+    const auto start = readStart(path);
+    if (!start || !start->whole)
+        return std::nullopt;
+    return start->bytes;
 }
 
 QString failure(const QString& name, SaveProblem problem)
@@ -118,6 +125,13 @@ std::optional<QString> SiteStore::save(const SiteRecord& lat, const SiteRecord& 
         { latName, path(latName), writeSiteRecord(lat) },
         { longName, path(longName), writeSiteRecord(lon) },
     };
+    // Something other than a file in the way (a folder, a named pipe, a device) is
+    // neither read nor replaced.
+    for (const Target& target : targets) {
+        const QFileInfo info(target.path);
+        if (info.exists() && !info.isFile())
+            return failure(target.name, diagnoseSaveProblem(target.path, 0));
+    }
     for (Target& target : targets) {
         target.existed = QFileInfo::exists(target.path);
         // An old file that cannot be read (write-only) is still replaced; it just

@@ -26,7 +26,14 @@ public:
 };
 using StagedFileFactory = std::function<std::unique_ptr<StagedFile>(const QString& path)>;
 
-// QSaveFile: the new content goes to a temporary file that is renamed over the old
-// one (its permissions kept), or straight into the old file when the folder
-// forbids new files but the file may be written.
+// Whether a temporary file may be tried first. Refused is what a folder that
+// forbids new files answers; tests ask for it to take the in-place path anywhere.
+enum class Temporaries { Tried, Refused };
+
+// The new content goes to a temporary file (QSaveFile) that is renamed over the
+// old one, its permissions kept. When the temporary cannot be made and the old
+// file may be written, the old file is emptied and rewritten where it stands: not
+// atomic, but the only write such a folder allows. The same code on every
+// platform.
+std::unique_ptr<StagedFile> stageFile(const QString& path, Temporaries temporaries);
 std::unique_ptr<StagedFile> stageWithSaveFile(const QString& path);

@@ -26,8 +26,8 @@ AboutWindow::AboutWindow()
     setWindowIcon(icon);
     setFont(sansFont(8.25));
 
-    // The panel takes the focus first, so Enter presses nothing when the window opens.
     auto* panel = new QWidget(this);
+    m_panel = panel;
     panel->setObjectName(QStringLiteral("Picture1"));
     panel->setGeometry(twips(0, 0, 5175, 4095));
     panel->setFocusPolicy(Qt::StrongFocus);
@@ -52,5 +52,10 @@ AboutWindow::AboutWindow()
 
     auto* ok = addOkButton(panel, twips(2190, 3480, 645, 495));
     setTabOrder(panel, ok);
-    panel->setFocus(Qt::OtherFocusReason);
+}
+
+void AboutWindow::showEvent(QShowEvent* event)
+{
+    SecondaryWindow::showEvent(event);
+    m_panel->setFocus(Qt::OtherFocusReason);
 }

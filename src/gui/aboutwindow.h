@@ -7,4 +7,11 @@ class AboutWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     AboutWindow();
+
+protected:
+    // The panel has the focus whenever the window is shown, so Enter presses nothing.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* m_panel = nullptr;
 };

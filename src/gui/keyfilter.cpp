@@ -16,7 +16,8 @@ bool isStandardShortcut(const QKeyEvent& key)
 
 bool keepsOut(const QKeyEvent& key)
 {
-    const bool modified = key.modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    const auto modifiers = key.modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    const bool modified = modifiers == Qt::AltModifier || modifiers == Qt::ControlModifier;
     const bool typesText = !key.text().isEmpty() && key.text().front().isPrint();
     return modified && typesText && !isStandardShortcut(key);
 }

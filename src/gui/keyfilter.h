@@ -4,7 +4,8 @@
 
 // Alt or Ctrl with a letter is a command, never typing: on the desktop the window
 // was drawn for, it never reaches a text box. Standard shortcuts (copy, paste,
-// undo…) still work.
+// undo…) still work. Ctrl and Alt together is AltGr on Windows ("@", "#", "€" on
+// a French keyboard): that text reaches the box, as in Qt's own line edit.
 class NoTypingWithModifiers : public QObject {
     Q_OBJECT
 public:

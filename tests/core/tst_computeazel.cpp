@@ -67,6 +67,20 @@ void ComputeAzElTest::pointings_data()
     QTest::addRow("below the horizon") << "48 51 N 179 0 E 69 O" << done << 253.07 << -22.32;
     QTest::addRow("Cape Town") << "33 55 S 18 25 E 13 E" << done << 350.35 << 50.13;
     QTest::addRow("equator, satellite west") << "0 0 N 2 21 E 1 O" << done << 270.0 << 86.05;
+    // The program's pi, 3.14159, against the full value: these show other digits
+    // with it (154.34 and 27.33).
+    QTest::addRow("pi 3.14159 in the azimuth") << "30 21 N 2 21 E 16 E" << done << 154.33 << 51.59;
+    QTest::addRow("pi 3.14159 in the elevation")
+        << "54 14 N 2 21 E 13 E" << done << 166.96 << 27.34;
+    // 48 + 51.3 / 60 is 48.855: half up to 48.86 (48.85 would give 165.98 and 33).
+    QTest::addRow("site rounded half up") << "48 51.3 N 2 21 E 13 E" << done << 165.99 << 32.99;
+    QTest::addRow("southern site, satellite on its meridian: due north")
+        << "33 55 S 18 25 E 18.42 E" << done << 0.0 << 50.56;
+    // The letters are compared whole: only "S" is south, only "E" is east.
+    QTest::addRow("SUD is not S: north") << "48 51 SUD 2 21 E 13 E" << done << 165.98 << 33.0;
+    QTest::addRow("EST is not E: west") << "48 51 N 2 21 EST 13 E" << done << 159.98 << 32.01;
+    QTest::addRow("EST for the satellite: west")
+        << "48 51 N 2 21 E 13 EST" << done << 200.02 << 32.01;
     QTest::addRow("satellite incomplete")
         << "48 51 N 2 21 E _ E" << PointingStatus::SatelliteIncomplete << 0.0 << 0.0;
     QTest::addRow("site incomplete")
@@ -139,6 +153,10 @@ void ComputeAzElTest::results_data()
     QTest::addRow("equator by rounding") << "0 0.2 N 2 21 E 13 E"
                                          << "90"
                                          << "77,46";
+    QTest::addRow("southern site, satellite on its meridian: 0, never 360")
+        << "33 55 S 18 25 E 18.42 E"
+        << "0"
+        << "50,56";
 }
 
 void ComputeAzElTest::results()

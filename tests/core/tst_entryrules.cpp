@@ -340,6 +340,9 @@ void EntryRulesTest::changes()
     QCOMPARE(entry.form.focusMoves, focusMoves);
     QCOMPARE(entry.form.beeps, beeps);
     QCOMPARE(entry.form.messages, messages);
+    // A field the checks empty is empty already behind the message box.
+    for (const auto& behind : entry.form.textsBehindMessages)
+        QCOMPARE(behind.value(fieldNamed(field)), text);
     QVERIFY2(entry.form.maxDepth <= 3, "change handling nested too deep");
 }
 

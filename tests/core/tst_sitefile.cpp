@@ -12,6 +12,12 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QStringList flatten(const QList<SiteRecord>& records)
@@ -104,6 +110,7 @@ private slots:
     void loadedHemisphereIsChecked();
     void loadedSmallSideLetterIsUpperCased();
     void skipChangeStaysPendingWhenLongIsMissing();
+    void handMadeEstLoadsAndReadsAsWest();
 
     void savesAndLoadsBack_data();
     void savesAndLoadsBack();
@@ -117,6 +124,13 @@ private slots:
     void problemsFromTheSystem_data();
     void problemsFromTheSystem();
     void hugeLatLoadsAsFastAsASmallOne();
+    void cutRecordsAreNotWhole_data();
+    void cutRecordsAreNotWhole();
+    void recordReachedByTheCapIsNotLoaded();
+    void hugeOldLatIsNotReadToBePutBack();
+    void namedPipeNeitherBlocksNorIsReplaced();
+    void savesInPlaceWhereTemporariesAreRefused_data();
+    void savesInPlaceWhereTemporariesAreRefused();
 };
 
 void SiteFileTest::reads_data()
@@ -281,6 +295,23 @@ void SiteFileTest::skipChangeStaysPendingWhenLongIsMissing()
     QCOMPARE(s.recorder.beeps, 0);
 }
 
+// "EST", upper case already, passes eo unchecked at loading; the computation
+// takes only "E" for east, so the site is read as west of Greenwich.
+void SiteFileTest::handMadeEstLoadsAndReadsAsWest()
+{
+    Site s;
+    s.write(QStringLiteral("Lat"), "\"48\",\"51\",\"N\"\r\n");
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"EST\"\r\n");
+    s.form.load();
+    QCOMPARE(s.texts(), (QStringList { "48", "51", "N", "2", "21", "EST" }));
+    s.recorder.preset(Field::D3, QStringLiteral("13"));
+    s.recorder.preset(Field::eo2, QStringLiteral("E"));
+    s.form.calcul();
+    QCOMPARE(s.recorder.messages, QStringList());
+    QCOMPARE(s.recorder.text(Field::Azdg), QLocale().toString(159.98));
+    QCOMPARE(s.recorder.text(Field::Eldg), QLocale().toString(32.01));
+}
+
 void SiteFileTest::savesAndLoadsBack_data()
 {
     QTest::addColumn<QStringList>("site");
@@ -443,6 +474,14 @@ void SiteFileTest::problemsFromTheSystem_data()
 {
     QTest::addColumn<int>("systemError");
     QTest::addColumn<SaveProblem>("problem");
+#ifdef Q_OS_WIN
+    // Windows' own error codes (GetLastError), not errno.
+    QTest::addRow("access denied") << int(ERROR_ACCESS_DENIED) << SaveProblem::AccessDenied;
+    QTest::addRow("disk full") << int(ERROR_DISK_FULL) << SaveProblem::DiskFull;
+    QTest::addRow("handle disk full") << int(ERROR_HANDLE_DISK_FULL) << SaveProblem::DiskFull;
+    QTest::addRow("write-protected") << int(ERROR_WRITE_PROTECT) << SaveProblem::ReadOnlyDisk;
+    QTest::addRow("sharing violation") << int(ERROR_SHARING_VIOLATION) << SaveProblem::Other;
+#else
     QTest::addRow("no space") << ENOSPC << SaveProblem::DiskFull;
 #ifdef EDQUOT
     QTest::addRow("quota") << EDQUOT << SaveProblem::DiskFull;
@@ -451,6 +490,7 @@ void SiteFileTest::problemsFromTheSystem_data()
     QTest::addRow("permission") << EACCES << SaveProblem::AccessDenied;
     QTest::addRow("operation not permitted") << EPERM << SaveProblem::AccessDenied;
     QTest::addRow("input/output error") << EIO << SaveProblem::Other;
+#endif
 }
 
 void SiteFileTest::problemsFromTheSystem()
@@ -469,8 +509,8 @@ void SiteFileTest::hugeLatLoadsAsFastAsASmallOne()
     Site s;
     QByteArray noise(20 * 1024 * 1024, Qt::Uninitialized);
     QRandomGenerator random(7);
-    for (char& byte : noise)
-        byte = char(random.bounded(256));
+    for (char& c : noise)
+        c = char(random.bounded(256));
     s.write(QStringLiteral("Lat"), noise);
     s.write(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
 
@@ -486,6 +526,155 @@ void SiteFileTest::hugeLatLoadsAsFastAsASmallOne()
         qPrintable(QStringLiteral("%1 ms, against %2 ms").arg(huge).arg(normal)));
     // A file that big is no site file: the loading stops after it.
     QCOMPARE(s.recorder.text(Field::D2), QString());
+}
+
+void SiteFileTest::cutRecordsAreNotWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // the start of a longer file
+    QTest::addColumn<QStringList>("fields");
+
+    const QByteArray first("\"1\",\"2\",\"S\"\r\n");
+    QTest::addRow("cut inside an unquoted letter")
+        << first + "48,51,N" << QStringList { "1", "2", "S" };
+    QTest::addRow("cut right after a quoted letter")
+        << first + "\"48\",\"51\",\"N\"" << QStringList { "1", "2", "S" };
+    QTest::addRow("cut between CR and LF")
+        << first + "\"48\",\"51\",\"N\"\r" << QStringList { "1", "2", "S", "48", "51", "N" };
+    QTest::addRow("cut after a comma that follows the letter")
+        << first + "48,51,N," << QStringList { "1", "2", "S", "48", "51", "N" };
+}
+
+void SiteFileTest::cutRecordsAreNotWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    const SiteRecords cut = readSiteRecords(bytes, FileEnd::Cut);
+    QCOMPARE(flatten(cut.records), fields);
+    QVERIFY(!cut.complete || fields.size() == 6);
+    // The same bytes as a whole file hold both records.
+    QCOMPARE(readSiteRecords(bytes).records.size(), 2);
+}
+
+// A Lat past the size cap, cut inside "NN": the record the cut reaches is not
+// loaded, the one before it stays, and Long is not read.
+void SiteFileTest::recordReachedByTheCapIsNotLoaded()
+{
+    const QByteArray record("\"1\",\"2\",\"S\"\r\n");
+    QByteArray lat = record.repeated(int(maxSiteFileBytes / record.size()) - 1);
+    const QByteArray last("48,51,");
+    lat += QByteArray(int(maxSiteFileBytes - 1 - lat.size() - last.size()), ' ') + last;
+    QCOMPARE(lat.size(), maxSiteFileBytes - 1);
+    lat += "NN\r\n"; // the cap falls between the two N
+
+    Site s;
+    s.write(QStringLiteral("Lat"), lat);
+    s.write(QStringLiteral("Long"), "\"2\",\"21\",\"E\"\r\n");
+    s.form.load();
+    QCOMPARE(s.texts(), (QStringList { "1", "2", "S", "", "", "" }));
+}
+
+// The old files are read, to be put back, no further than the cap: a huge old Lat
+// cannot be put back, as if it were unreadable.
+void SiteFileTest::hugeOldLatIsNotReadToBePutBack()
+{
+    Site s;
+    s.write(QStringLiteral("Lat"), QByteArray(int(maxSiteFileBytes) + 1, 'x'));
+    s.write(QStringLiteral("Long"), "\"12\",\"13\",\"O\"\r\n");
+    int step = 0;
+    const auto longCommitFails = [&](const QString& path) -> std::unique_ptr<StagedFile> {
+        return std::make_unique<FaultyStage>(stageWithSaveFile(path), step, 5);
+    };
+    const auto error
+        = SiteStore(s.folder.path(), longCommitFails).save({ "43", "42", "N" }, { "2", "21", "E" });
+    QCOMPARE(error.value_or(QString()),
+        QStringLiteral("Impossible d'enregistrer le fichier Long : le disque est plein.\n"
+                       "Le fichier Lat n'a pas pu être rétabli."));
+    QCOMPARE(s.read(QStringLiteral("Long")), QByteArray("\"12\",\"13\",\"O\"\r\n"));
+}
+
+void SiteFileTest::namedPipeNeitherBlocksNorIsReplaced()
+{
+#ifdef Q_OS_WIN
+    QSKIP("No named pipe can stand in a folder on Windows.");
+#else
+    for (const QString& pipe : { QStringLiteral("Lat"), QStringLiteral("Long") }) {
+        Site s;
+        const QString other = pipe == u"Lat" ? QStringLiteral("Long") : QStringLiteral("Lat");
+        QCOMPARE(mkfifo(qPrintable(QDir(s.folder.path()).filePath(pipe)), 0644), 0);
+        s.write(other, other == u"Lat" ? "\"48\",\"51\",\"N\"\r\n" : "\"2\",\"21\",\"E\"\r\n");
+
+        // Opening a pipe for reading would wait for a writer that never comes.
+        s.form.load();
+        if (pipe == u"Lat")
+            QCOMPARE(s.texts(), (QStringList { "", "", "", "", "", "" }));
+        else
+            QCOMPARE(s.texts(), (QStringList { "48", "51", "N", "", "", "" }));
+        QCOMPARE(s.recorder.messages, QStringList());
+
+        const QByteArray before = s.read(other);
+        s.presetSite({ "43", "42", "N", "2", "21", "E" });
+        s.form.enregistrer();
+        QCOMPARE(s.recorder.messages,
+            QStringList { QStringLiteral(
+                "Impossible d'enregistrer le fichier %1 : un fichier spécial porte déjà ce nom.")
+                              .arg(pipe) });
+        QVERIFY(!QFileInfo(QDir(s.folder.path()).filePath(pipe)).isFile()); // still the pipe
+        QCOMPARE(s.read(other), before);
+    }
+#endif
+}
+
+// Where the folder refuses new files, the old files are written where they stand:
+// the same code on every platform, asked here to take that path in any folder.
+void SiteFileTest::savesInPlaceWhereTemporariesAreRefused_data()
+{
+    QTest::addColumn<bool>("oldLat");
+    QTest::addColumn<bool>("oldLong");
+    QTest::addColumn<QString>("message"); // empty: saved
+    QTest::addColumn<QByteArray>("latAfter");
+    QTest::addColumn<QByteArray>("longAfter");
+
+    const QByteArray newLat("\"43\",\"42\",\"N\"\r\n");
+    const QByteArray newLong("\"2\",\"21\",\"E\"\r\n");
+    const QByteArray oldLat("\"10\",\"11\",\"S\"\r\n");
+    const QByteArray oldLong("\"12\",\"13\",\"O\"\r\n");
+    const QByteArray missing("<missing>");
+    QTest::addRow("both files there: rewritten") << true << true << QString() << newLat << newLong;
+    QTest::addRow("no files: none can be created")
+        << false << false
+        << QStringLiteral("Impossible d'enregistrer le fichier Lat : accès refusé.") << missing
+        << missing;
+    QTest::addRow("no Long: Lat is put back")
+        << true << false
+        << QStringLiteral("Impossible d'enregistrer le fichier Long : accès refusé.") << oldLat
+        << missing;
+}
+
+void SiteFileTest::savesInPlaceWhereTemporariesAreRefused()
+{
+    QFETCH(bool, oldLat);
+    QFETCH(bool, oldLong);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, latAfter);
+    QFETCH(QByteArray, longAfter);
+
+    Site s;
+    if (oldLat)
+        s.write(QStringLiteral("Lat"), "\"10\",\"11\",\"S\"\r\n");
+    if (oldLong)
+        s.write(QStringLiteral("Long"), "\"12\",\"13\",\"O\"\r\n");
+    const auto refused = [&](const QString& path) { return stageFile(path, Temporaries::Refused); };
+    const auto error
+        = SiteStore(s.folder.path(), refused).save({ "43", "42", "N" }, { "2", "21", "E" });
+    QCOMPARE(error.value_or(QString()), message);
+    QCOMPARE(s.read(QStringLiteral("Lat")), latAfter);
+    QCOMPARE(s.read(QStringLiteral("Long")), longAfter);
+    QStringList expected; // no temporary file, nothing created
+    if (oldLat)
+        expected << QStringLiteral("Lat");
+    if (oldLong)
+        expected << QStringLiteral("Long");
+    QCOMPARE(s.entries(), expected);
 }
 
 QTEST_GUILESS_MAIN(SiteFileTest)

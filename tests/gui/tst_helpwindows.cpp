@@ -243,6 +243,15 @@ void HelpWindowsTest::enterOnTheAboutPanelDoesNotClose()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(!about->isVisible());
+
+    // Shown again after OK, the window gives the panel the focus once more.
+    w.choose("prop");
+    QCOMPARE(w.window.aboutWindow(), about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QVERIFY(about->focusWidget());
+    QCOMPARE(about->focusWidget()->objectName(), QStringLiteral("Picture1"));
+    QTest::keyClick(about->focusWidget(), Qt::Key_Return);
+    QVERIFY(about->isVisible());
 }
 
 QTEST_MAIN(HelpWindowsTest)

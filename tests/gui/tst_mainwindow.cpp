@@ -58,6 +58,8 @@ private slots:
     void typingAfterAFocusMoveReplacesTheText();
     void modifiedKeysTypeNothing_data();
     void modifiedKeysTypeNothing();
+    void altGrTextReachesTheField_data();
+    void altGrTextReachesTheField();
     void standardShortcutsStillWork();
 
 private:
@@ -573,9 +575,8 @@ void MainWindowTest::modifiedKeysTypeNothing_data()
                                 << "48" << int(Qt::Key_Q) << alt;
     QTest::addRow("Alt+5 in an empty M") << "M"
                                          << "" << int(Qt::Key_5) << alt;
-    QTest::addRow("Ctrl+Alt+E in eo2")
-        << "eo2"
-        << "O" << int(Qt::Key_E) << int(Qt::AltModifier | Qt::ControlModifier);
+    QTest::addRow("Ctrl+E in eo2") << "eo2"
+                                   << "O" << int(Qt::Key_E) << int(Qt::ControlModifier);
 }
 
 void MainWindowTest::modifiedKeysTypeNothing()
@@ -597,6 +598,51 @@ void MainWindowTest::modifiedKeysTypeNothing()
     QCOMPARE(edit->text(), before);
     QCOMPARE(w.host.beeps, 0);
     QCOMPARE(w.host.messages, QStringList());
+}
+
+// Ctrl+Alt is AltGr on Windows: what it types reaches the field and its checks.
+void MainWindowTest::altGrTextReachesTheField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("beeps"); // D3's checks beep, D's refuse silently
+
+    QTest::addRow("AltGr+E (euro) in a filled D3") << "D3"
+                                                   << "13"
+                                                   << "€"
+                                                   << "" << 1;
+    QTest::addRow("AltGr+3 (hash) in D, refused silently") << "D"
+                                                           << "48"
+                                                           << "#"
+                                                           << "" << 0;
+    QTest::addRow("AltGr+0 (at) in D3") << "D3"
+                                        << "19"
+                                        << "@"
+                                        << "" << 1;
+}
+
+void MainWindowTest::altGrTextReachesTheField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    QFETCH(int, beeps);
+
+    Window w(m_folder.path());
+    QVERIFY(w.show());
+    QLineEdit* edit = w.field(field);
+    edit->blockSignals(true);
+    edit->setText(before);
+    edit->blockSignals(false);
+    edit->setFocus();
+    edit->end(false);
+    QTest::sendKeyEvent(
+        QTest::Click, edit, Qt::Key_unknown, typed, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(edit->text(), after);
+    QCOMPARE(w.host.beeps, beeps);
 }
 
 void MainWindowTest::standardShortcutsStillWork()

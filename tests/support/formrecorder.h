@@ -46,11 +46,16 @@ public:
     }
 
     void beep() override { ++beeps; }
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const QString& text) override
+    {
+        messages << text;
+        textsBehindMessages << m_texts;
+    }
     void giveFocus(Control control) override { focusMoves << controlName(control); }
 
     int beeps = 0;
     QStringList messages;
+    QList<QMap<Field, QString>> textsBehindMessages; // what the fields held as each showed
     QStringList focusMoves; // the controls' names
     QMap<Field, QStringList> history; // every text each field took, in turn
     int depth = 0;
