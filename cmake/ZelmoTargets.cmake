@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiler settings of the project's own targets.
 
 # Warnings for the project's code, with GCC and clang (errors with CMake's own

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # 64-bit Windows with Debian's MinGW-w64 (POSIX threads), for zelmo.exe and the
 # static Qt it links.
 set(CMAKE_SYSTEM_NAME Windows)

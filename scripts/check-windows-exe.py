@@ -1,13 +1,20 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads back what a Windows user's system sees in zelmo.exe: its icon group (16
 and 32 pixels), its version record (version, product name, French) in French
-resources, and the DLLs it needs (the system's only: Qt, the C++ library and the
-threads library are linked in)."""
+resources, the DLLs it needs (the system's only: Qt, the C++ library and the
+threads library are linked in), its hardening (ASLR with high-entropy addresses,
+DEP, the stack protector), its manifest (asInvoker, Windows 10 and 11, DPI
+awareness left to Qt) and a PE header with no link time in it."""
 import sys
 
 import pefile
 
 FRENCH = 0x040C
+WINDOWS_10_AND_11 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
+HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT = 0x0020, 0x0040, 0x0100
 SYSTEM_DLLS = {
     "advapi32.dll", "comdlg32.dll", "d3d11.dll", "d3d9.dll", "dwmapi.dll", "dwrite.dll",
     "dxgi.dll", "gdi32.dll", "imm32.dll", "kernel32.dll", "msvcrt.dll", "netapi32.dll",
@@ -84,6 +91,23 @@ def main(path, version):
     dlls = sorted({entry.dll.decode().lower() for entry in pe.DIRECTORY_ENTRY_IMPORT})
     foreign = [dll for dll in dlls if dll not in SYSTEM_DLLS and not dll.startswith("api-ms-")]
     check(not foreign, "needs the system's DLLs only (%s)" % ", ".join(foreign or dlls))
+
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    check(flags & DYNAMIC_BASE, "ASLR (dynamic base)")
+    check(flags & HIGH_ENTROPY_VA, "high-entropy addresses")
+    check(flags & NX_COMPAT, "DEP (NX compatible)")
+    # The stack protector's failure handler (libssp) is linked in only when the
+    # code was compiled with the protector.
+    with open(path, "rb") as exe:
+        check(b"stack smashing detected" in exe.read(), "stack protector")
+    check(pe.FILE_HEADER.TimeDateStamp == 0, "no link time in the PE header")
+
+    manifests = resources(pe, pefile.RESOURCE_TYPE["RT_MANIFEST"])
+    check(len(manifests) == 1, "one manifest")
+    manifest = manifests[0][1].decode("utf-8") if manifests else ""
+    check('level="asInvoker"' in manifest, "runs as invoker: never a UAC prompt")
+    check(WINDOWS_10_AND_11 in manifest, "supported OS: Windows 10 and 11")
+    check("dpiAware" not in manifest, "DPI awareness left to Qt")
 
     if failures:
         sys.exit("%d check(s) failed" % len(failures))

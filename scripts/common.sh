@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the scripts: install what is missing, run on a virtual display.
 set -euo pipefail
 
@@ -36,4 +39,10 @@ on_virtual_display() {
 # The program's version, as the build in the given folder was configured with.
 built_version() {
     cat "$1/version.txt"
+}
+
+# The time of the commit being built: what release files carry as their date,
+# so that two builds of one commit are the same. Now, outside a git checkout.
+commit_epoch() {
+    git log -1 --format=%ct 2>/dev/null || date +%s
 }

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Replays the seed corpus through each fuzzer, then fuzzes each for a bounded time
 # (ZELMO_FUZZ_SECONDS, 20 by default). Needs the fuzz preset built.
 set -euo pipefail

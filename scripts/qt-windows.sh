@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the Windows scripts: where Qt for Windows (a static Qt built with
 # MinGW-w64) comes from. It is taken from, in turn: $ZELMO_QT_WINDOWS (an installed
 # Qt), the archive named by $ZELMO_QT_WINDOWS_ARCHIVE (a .tar.xz holding

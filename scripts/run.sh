@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Zelmo and starts it. Without a display, runs
 # the headless tour instead: the real program under a virtual X server.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The headless tour: types the Paris example into the real program under Xvfb,
 # prints the results and saves a screenshot of each window under build/tour. The
 # tour fails unless the results are the example's.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows build under Wine, on a virtual X server, as a user meets it:
 #  1. zelmo.exe, unzipped alone into an empty folder, is typed into key by key
 #     (the Paris example, then the site saved): its results are copied out through

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # zelmo.exe for 64-bit Windows, cross-built on this Debian machine with MinGW-w64
 # and a static Qt (see qt-windows.sh for where that Qt comes from), zipped, and
 # tested under Wine.
 #
 #   scripts/windows.sh              builds zelmo.exe and zelmo-<version>-windows-x64.zip
+#   scripts/windows.sh --program-only  the same without the tests; prints the zip's path
 #   scripts/windows.sh --test       also reads back the exe's resources and imports,
 #                                   runs every test and the tour under Wine
 #   scripts/windows.sh --available  says whether Qt for Windows is at hand, and builds nothing
@@ -42,14 +46,24 @@ fi
 install_packages "${windows_packages[@]}"
 provide_qt_windows
 
-# Build
-cmake --workflow --preset windows
+# Build: with the commit's time wherever a time is written (rcc's resources).
+export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(commit_epoch)}"
+if [ "${1:-}" = "--program-only" ]; then
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target zelmo
+else
+    cmake --workflow --preset windows
+fi
 exe=build/windows/zelmo.exe
 
-# Zip: CPack names it after the version.
-rm -f build/windows/zelmo-*.zip
-zip=$(cd build/windows && cpack -G ZIP | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
-echo "Built $exe ($(du -h "$exe" | cut -f1)) and $zip"
+# Zip: what the install lays beside zelmo.exe, in one folder named after the version.
+top="zelmo-$(built_version build/windows)-windows-x64"
+zip="$PWD/build/windows/$top.zip"
+rm -rf build/windows/zip "$zip"
+cmake --install build/windows --prefix build/windows/zip >/dev/null
+/usr/bin/python3 scripts/make-zip.py build/windows/zip "$zip" "$top"
+echo "Built $exe ($(du -h "$exe" | cut -f1)) and:"
+echo "$zip"
 
 [ "${1:-}" = "--test" ] || exit 0
 

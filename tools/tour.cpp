@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A short tour of the real program for machines without a display: it types the
 // Paris example as a person would, prints the results, and saves a picture of
 // each window. Run it under a virtual X server; it ends by itself, and fails

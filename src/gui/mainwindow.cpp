@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window "Zelmo": its controls at their places, the text boxes' changes and
 // the buttons forwarded to ZelmoForm, and the help and About windows opened on
 // request. How controls are placed, and which keys reach a text box, are the

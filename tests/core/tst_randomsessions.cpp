@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random sessions of user actions on the main window's logic: typing any
 // character, pasting, deleting, undoing, clearing, restarting on random site
 // files, saving and pressing Calcul. Invariants are checked after every step.

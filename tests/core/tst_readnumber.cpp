@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/readnumber.h"
 
 #include <QElapsedTimer>

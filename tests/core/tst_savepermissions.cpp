@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the site where the folder or the files forbid something, with real
 // permissions: run as an ordinary user (root is never refused anything).
 #include "core/sitestore.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the site in folders that forbid new files, prepared by the script that
 // runs this test (tests/support/wine-as-ordinary-user.sh) with real permissions,
 // for an ordinary user: the Windows build meets them under Wine as a user would.

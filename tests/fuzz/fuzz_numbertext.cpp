@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // For any finite double, NumberText writes plain decimal with at most 15
 // significant digits that reads back as the value rounded to 15 digits.
 #include "core/numbertext.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ReadNumber against a plain reading of its rule: leading blanks, a sign, digits
 // holding at most one full stop; the decimal prefix then converted by strtod in
 // the C locale.

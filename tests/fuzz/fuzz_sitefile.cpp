@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a site file: no crash, no hang, and what the program writes it
 // reads back.
 #include "core/sitefile.h"

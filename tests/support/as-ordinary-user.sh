@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test as an ordinary user: file permissions do not bind root, so a test
 # of what a user meets in a read-only folder runs as "nobody" when started by
 # root. The test is copied where that user can reach it, whatever the path of

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program built for Windows under Wine as an ordinary user, in folders
 # that forbid new files: the folders get real permissions here, which Wine gives
 # the program as a Windows user meets them. Root (CI) runs it as "nobody", with a

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program built for Windows under Wine (the build's emulator). Its
 # output goes through a file, printed once it ends: Qt Test writes its report there
 # (under Wine a program with no console of its own cannot print it), and Wine's

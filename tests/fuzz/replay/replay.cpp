@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over every file of the folders or files named on the command
 // line, as libFuzzer replays a corpus; a failing input aborts inside the target.
 #include <QDir>
