@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, then runs every stage: formatting, the build with
-# warnings as errors and every test, the static analysers, the package, the
-# headless tour, zelmo.exe with its tests and tour under Wine (when Qt for Windows
-# is at hand), the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and fuzzing. A failed stage does not stop the others; the last line names it.
+# SPDX-FileCopyrightText: 2026 L'équipe Zelmo
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs what is missing, then runs every stage: formatting, the licence of
+# every file (REUSE), the build with warnings as errors and every test, the
+# static analysers, the package and its hardening, the headless tour, zelmo.exe
+# with its tests and tour under Wine and the release files built twice (when Qt
+# for Windows is at hand), the tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and fuzzing. A failed stage does not stop the
+# others; the last lines name it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-install_packages "${build_packages[@]}" clang-format clang-tidy clazy desktop-file-utils appstream \
-    lintian dpkg-dev clang libclang-rt-14-dev
+install_packages "${build_packages[@]}" clang-format clang-tidy clazy reuse desktop-file-utils \
+    appstream lintian dpkg-dev devscripts clang libclang-rt-14-dev
 
 passed=0
 skipped=0
@@ -55,18 +60,20 @@ fuzzing() {
 }
 
 stage "Formatting" formatting
+stage "Licences (reuse lint)" reuse lint
 stage "Build and tests" cmake --workflow --preset default
 stage "Static analysis (clang-tidy, clazy)" static_analysis
 stage "Package" scripts/check-package.sh
 stage "Headless tour" headless_tour
 if scripts/windows.sh --available; then
     stage "Windows: zelmo.exe, its tests and its tour under Wine" scripts/windows.sh --test
+    stage "Release files, built twice and compared" scripts/check-reproducible.sh
 else
     echo "== Windows: skipped, no Qt for Windows at hand. Name a prebuilt archive in"
     echo "ZELMO_QT_WINDOWS_ARCHIVE (.ci/run names the shared one), or run scripts/windows.sh"
     echo "once to build it from Debian's source (about 45 minutes); it is then kept in"
-    echo "~/.cache/zelmo."
-    skipped=$((skipped + 1))
+    echo "~/.cache/zelmo. The release files, which hold zelmo.exe, are skipped with it."
+    skipped=$((skipped + 2))
 fi
 stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer" cmake --workflow --preset asan
 stage "Fuzzing" fuzzing
