@@ -591,11 +591,7 @@ void MainWindowTest::modifiedKeysTypeNothing()
 
     Window w(m_folder.path());
     QVERIFY(w.show());
-    QLineEdit* edit = w.field(field);
-    edit->blockSignals(true);
-    edit->setText(before);
-    edit->blockSignals(false);
-    edit->setFocus();
+    QLineEdit* edit = w.focusFilled(field, before);
     const auto modifierKeys = Qt::KeyboardModifiers::fromInt(static_cast<uint>(modifiers));
     QTest::keyClick(edit, Qt::Key(key), modifierKeys);
     QCOMPARE(edit->text(), before);
@@ -636,12 +632,7 @@ void MainWindowTest::altGrTextReachesTheField()
 
     Window w(m_folder.path());
     QVERIFY(w.show());
-    QLineEdit* edit = w.field(field);
-    edit->blockSignals(true);
-    edit->setText(before);
-    edit->blockSignals(false);
-    edit->setFocus();
-    edit->end(false);
+    QLineEdit* edit = w.focusFilled(field, before);
     QTest::sendKeyEvent(
         QTest::Click, edit, Qt::Key_unknown, typed, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(edit->text(), after);

@@ -34,6 +34,18 @@ struct Window {
         return window.findChild<T*>(name);
     }
     QLineEdit* field(const QString& name) const { return control<QLineEdit>(name); }
+    // A field that already holds a text, with no change handling, and has the
+    // focus with the cursor at its end: what the user types next is added to it.
+    QLineEdit* focusFilled(const QString& name, const QString& text) const
+    {
+        QLineEdit* edit = field(name);
+        edit->blockSignals(true);
+        edit->setText(text);
+        edit->blockSignals(false);
+        edit->setFocus();
+        edit->end(false);
+        return edit;
+    }
     QString focusName() const
     {
         QWidget* focus = QApplication::focusWidget();
