@@ -36,9 +36,10 @@ dpkg-deb -x "$deb" "$work/root"
 diff <(cd "$work/stage" && find . -type f | sort) <(cd "$work/root" && find . -type f | sort)
 
 # The packaged program has Debian's hardening: position independent, stack
-# protector, read-only relocations, immediate binding. Not asked: fortify, which cannot say yes for a program whose
-# only fortifiable calls have sizes unknown when compiled (memcpy, memmove,
-# memset), and control-flow protection, whose mark the linker drops when any
-# object linked in was built without it. Stack clash is reported, never failed.
+# protector, read-only relocations, immediate binding. Not asked: fortify, which
+# cannot say yes for a program whose only fortifiable calls have sizes unknown
+# when compiled (memcpy, memmove, memset), and control-flow protection, whose
+# mark the linker drops when any object linked in was built without it. Stack
+# clash is reported, never failed.
 hardening-check --nofortify --nocfprotection "$work/root/usr/bin/zelmo"
 echo "Package and installed tree: OK"

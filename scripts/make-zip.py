@@ -17,6 +17,7 @@ import zipfile
 
 def main(folder, archive, top):
     folder = pathlib.Path(folder)
+    # Without SOURCE_DATE_EPOCH: 1980-01-01, the earliest date a zip can hold.
     stamp = time.gmtime(int(os.environ.get("SOURCE_DATE_EPOCH", "315532800")))[:6]
     files = sorted(p for p in folder.rglob("*") if p.is_file())
     with zipfile.ZipFile(archive, "w") as out:

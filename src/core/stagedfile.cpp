@@ -25,10 +25,6 @@ public:
         if (m_temporaries == Temporaries::Tried
             && attempt([this] { return m_saveFile.open(QIODevice::WriteOnly); }))
             return true;
-        if (QFileInfo(m_saveFile.fileName()).isDir()) {
-            m_problem = SaveProblem::FolderInTheWay;
-            return false;
-        }
         // No new file may be made here: write over the old file where it stands.
         // None to write over cannot be created either.
         if (!QFileInfo::exists(m_oldFile.fileName())) {
