@@ -8,15 +8,19 @@
 #     the clipboard, and Lat and Long must appear beside it;
 #  2. the tour program types the same example, checks its results and photographs
 #     each window.
-# Needs the Windows build (scripts/windows.sh) and its Wine prefix in $WINEPREFIX.
+#
+#   scripts/windows-tour.sh ZIP FOLDER [--tour-only]
+#
+# leaves what it saw in build/FOLDER. Needs the Windows build (scripts/windows.sh)
+# and a Wine prefix in $WINEPREFIX.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 zip=$(realpath "$1")
-out="$PWD/build/tour-windows"
+out="$PWD/build/$2"
 if [ -z "${ZELMO_ON_XVFB:-}" ]; then
     rm -rf "$out"
     mkdir -p "$out/alone"
-    ZELMO_ON_XVFB=1 on_virtual_display 1024x768 timeout 300 "$0" "$zip"
+    ZELMO_ON_XVFB=1 on_virtual_display 1024x768 timeout 300 "$0" "$@"
     exit
 fi
 
@@ -76,5 +80,5 @@ run_tour() {
     (cd "$out" && LC_ALL=fr_FR.UTF-8 timeout 180 wine "$tour" | tr -d '\r')
 }
 
-run_alone
+[ "${3:-}" = "--tour-only" ] || run_alone
 run_tour | tee "$out/tour.log"

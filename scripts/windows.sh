@@ -17,25 +17,36 @@ source scripts/qt-windows.sh
 windows_packages=("${build_packages[@]}" g++-mingw-w64-x86-64-posix wine wine64 python3-pefile
     xdotool xclip)
 
-# A Wine prefix for the tests: made once per build folder. Wine has none of the
-# faces the windows were drawn with; it is given their metric-compatible Liberation
-# stand-ins under the Windows names. Its windows are not left to a window manager
-# (the virtual X server has none): otherwise hiding a window waits two seconds for
-# one to answer.
-prepare_wine() {
-    export WINEPREFIX="$PWD/build/windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# wine_prefix FOLDER FACES: makes FOLDER the Wine prefix in use, prepared once.
+# FACES is "replaced" or "plain". Wine has none of the Windows faces: a "replaced"
+# prefix gives the faces the windows ask for their metric-compatible Liberation
+# stand-ins under the Windows names; a "plain" one has no replacements, as a Windows
+# where a face is missing would meet the program. Its windows are not left to a
+# window manager (the virtual X server has none): otherwise hiding a window waits
+# two seconds for one to answer.
+wine_prefix() {
+    export WINEPREFIX="$PWD/build/windows/$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Preparing a Wine prefix"
+        echo "Preparing a Wine prefix ($2 faces)"
         wineboot -i >/dev/null 2>&1
-        local face
-        for face in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" \
-            "MS Sans Serif=Liberation Sans"; do
-            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /t REG_SZ \
-                /d "${face#*=}" /f >/dev/null 2>&1
-        done
+        if [ "$2" = replaced ]; then
+            local face
+            for face in "Microsoft Sans Serif=Liberation Sans" "Arial=Liberation Sans" \
+                "Times New Roman=Liberation Serif"; do
+                wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /t REG_SZ \
+                    /d "${face#*=}" /f >/dev/null 2>&1
+            done
+        fi
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        display_scale 96
         wineserver -w
     fi
+}
+
+# display_scale DPI: the display's scale in the prefix in use, as Windows' own
+# setting holds it (96 for 100 %, 144 for 150 %), for the programs started next.
+display_scale() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
 
 if [ "${1:-}" = "--available" ]; then
@@ -70,11 +81,22 @@ echo "$zip"
 echo "-- The executable's resources and imports"
 /usr/bin/python3 scripts/check-windows-exe.py "$exe" "$(built_version build/windows)"
 
-prepare_wine
-wineserver -p # one Wine server for every test, not one started for each
-trap 'wineserver -k 2>/dev/null || true' EXIT
-echo "-- Tests under Wine"
-on_virtual_display 1280x1024 ctest --preset windows
+# Each prefix keeps one Wine server for all its tests, not one started for each.
+trap 'for prefix in build/windows/wine build/windows/wine-plain; do
+    WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null || true; done' EXIT
 
+echo "-- Tests under Wine, the faces replaced by their stand-ins"
+wine_prefix wine replaced
+wineserver -p
+on_virtual_display 1280x1024 ctest --preset windows
 echo "-- zelmo.exe alone in an empty folder, and the tour, under Wine"
-scripts/windows-tour.sh "$zip"
+scripts/windows-tour.sh "$zip" tour-windows
+
+echo "-- Tests under Wine with no face replaced, as a Windows lacking a face meets them"
+wine_prefix wine-plain plain
+wineserver -p
+on_virtual_display 1280x1024 ctest --preset windows
+echo "-- The tour with no face replaced, at 100 % and at 150 %"
+scripts/windows-tour.sh "$zip" tour-windows-plain --tour-only
+display_scale 144
+scripts/windows-tour.sh "$zip" tour-windows-plain-150 --tour-only

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/appinfo.h"
+#include "gui/drawncolours.h"
 #include "gui/mainwindow.h"
 #include "gui/translations.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(AppInfo::version());
     QGuiApplication::setDesktopFileName(AppInfo::appId());
     installFrenchQtTexts(app);
+    keepDrawnColours();
 
     // Lat and Long live in the folder the program is started from.
     MainWindow window(QDir::currentPath());

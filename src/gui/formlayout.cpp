@@ -3,6 +3,8 @@
 
 #include "gui/formlayout.h"
 
+#include "gui/buttonstyle.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -11,9 +13,11 @@ namespace {
 
 const QColor maroon(128, 0, 0);
 
-QFont font(const QString& family, qreal points, bool bold, bool italic)
+QFont font(const QStringList& families, QFont::StyleHint kind, qreal points, bool bold, bool italic)
 {
-    QFont f(family);
+    QFont f;
+    f.setFamilies(families);
+    f.setStyleHint(kind);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);
@@ -22,29 +26,43 @@ QFont font(const QString& family, qreal points, bool bold, bool italic)
 
 }
 
+// Microsoft Sans Serif is the scalable twin of the bitmap MS Sans Serif, with its
+// metrics: a bitmap face cannot follow the display's scale. After the Windows
+// faces come their Linux stand-ins, which Wine shows to Windows programs: a Wine
+// without the Windows faces would otherwise give every text the first face it
+// knows, whatever its kind.
 #ifdef Q_OS_WIN
-QString sansFamily() { return QStringLiteral("MS Sans Serif"); }
-QString arialFamily() { return QStringLiteral("Arial"); }
-QString serifFamily() { return QStringLiteral("Times New Roman"); }
+QStringList sansFamilies()
+{
+    return { QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans") };
+}
+QStringList arialFamilies()
+{
+    return { QStringLiteral("Arial"), QStringLiteral("Liberation Sans") };
+}
+QStringList serifFamilies()
+{
+    return { QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif") };
+}
 #else
-QString sansFamily() { return QStringLiteral("Liberation Sans"); }
-QString arialFamily() { return QStringLiteral("Liberation Sans"); }
-QString serifFamily() { return QStringLiteral("Liberation Serif"); }
+QStringList sansFamilies() { return { QStringLiteral("Liberation Sans") }; }
+QStringList arialFamilies() { return { QStringLiteral("Liberation Sans") }; }
+QStringList serifFamilies() { return { QStringLiteral("Liberation Serif") }; }
 #endif
 
 QFont sansFont(qreal points, bool bold, bool italic)
 {
-    return font(sansFamily(), points, bold, italic);
+    return font(sansFamilies(), QFont::SansSerif, points, bold, italic);
 }
 
 QFont arialFont(qreal points, bool bold, bool italic)
 {
-    return font(arialFamily(), points, bold, italic);
+    return font(arialFamilies(), QFont::SansSerif, points, bold, italic);
 }
 
 QFont serifFont(qreal points, bool bold, bool italic)
 {
-    return font(serifFamily(), points, bold, italic);
+    return font(serifFamilies(), QFont::Serif, points, bold, italic);
 }
 
 void setTextColor(QWidget* widget, const QColor& color)
@@ -77,7 +95,8 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry, const QStrin
 
 QPushButton* addButton(QWidget* parent, const char* name, QRect geometry, const QString& caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(caption);
+    placeWithFittedCaption(*button, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setAutoDefault(false);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QGroupBox;
 class QLabel;
@@ -22,12 +23,15 @@ constexpr QRect twips(int left, int top, int width, int height)
         twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-// The faces the windows were drawn with: MS Sans Serif, Arial and Times New Roman
-// on Windows; elsewhere their metric-compatible stand-ins, Liberation Sans (for
-// the first two) and Liberation Serif.
-QString sansFamily();
-QString arialFamily();
-QString serifFamily();
+// The faces the windows were drawn with, MS Sans Serif, Arial and Times New Roman,
+// as families in order of preference. On Windows, faces that every Windows has
+// with those metrics: Microsoft Sans Serif, Arial and Times New Roman; elsewhere,
+// and after them, their metric-compatible stand-ins Liberation Sans (for the
+// first two) and Liberation Serif. Each font also carries the hint of its kind,
+// sans or serif, for a system that has none of them.
+QStringList sansFamilies();
+QStringList arialFamilies();
+QStringList serifFamilies();
 QFont sansFont(qreal points, bool bold = false, bool italic = false);
 QFont arialFont(qreal points, bool bold = false, bool italic = false);
 QFont serifFont(qreal points, bool bold = false, bool italic = false);

@@ -3,6 +3,7 @@
 
 #include "gui/secondarywindow.h"
 
+#include "gui/formlayout.h"
 #include "gui/windowfront.h"
 
 #include <QPushButton>
@@ -17,10 +18,7 @@ SecondaryWindow::SecondaryWindow(const char* name, const QString& caption, QSize
 
 QPushButton* SecondaryWindow::addOkButton(QWidget* parent, QRect geometry)
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"), parent);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(geometry);
-    ok->setAutoDefault(false);
+    auto* ok = addButton(parent, "Command1", geometry, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, [this] {
         hide();
         emit dismissed();

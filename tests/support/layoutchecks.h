@@ -5,19 +5,21 @@
 
 #include "gui/formlayout.h"
 
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSize>
 #include <QString>
 #include <QTest>
 
-// Whether a caption fits is only known with the faces the windows are drawn with.
+// Whether a caption fits is only known with the faces the windows are drawn with,
+// or their stand-ins.
 inline void requireLayoutFaces()
 {
-    for (const QString& face : { sansFamily(), arialFamily(), serifFamily() }) {
-        if (!QFontDatabase::hasFamily(face))
-            QFAIL(qPrintable(QStringLiteral("The face \"%1\" is not installed: captions cannot "
-                                            "be measured.")
-                                 .arg(face)));
+    for (const QFont& font : { sansFont(8.25), arialFont(9.75), serifFont(18) }) {
+        const QString resolved = QFontInfo(font).family();
+        if (!font.families().contains(resolved))
+            QFAIL(qPrintable(QStringLiteral("None of the faces %1 is installed (%2 instead): "
+                                            "captions cannot be measured.")
+                                 .arg(font.families().join(QStringLiteral(", ")), resolved)));
     }
 }
 
