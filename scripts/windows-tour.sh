@@ -24,6 +24,9 @@ if [ -z "${ZELMO_ON_XVFB:-}" ]; then
     exit
 fi
 
+# The programs get French numbers through env, not bash: bash would warn where the
+# French locale is not generated, and Wine takes the Windows locale from the name.
+
 # Keys reach a Wine window a little after they are sent, and a focus move made by
 # the program a little after the key that caused it: each key waits its turn.
 key() { xdotool key --window "$window" --delay 150 "$@"; sleep 0.3; }
@@ -35,7 +38,7 @@ run_alone() {
     exe=$(find "$out/alone" -name zelmo.exe)
     folder=$(dirname "$exe")
     echo "Folder before: $(ls -A "$folder" | tr '\n' ' ')"
-    (cd "$folder" && LC_ALL=fr_FR.UTF-8 timeout 120 wine ./zelmo.exe >/dev/null 2>&1) &
+    (cd "$folder" && env LC_ALL=fr_FR.UTF-8 timeout 120 wine ./zelmo.exe >/dev/null 2>&1) &
     window=$(xdotool search --sync --name "Vantor Azimut et")
     sleep 2
     xdotool windowfocus --sync "$window"
@@ -77,7 +80,7 @@ run_alone() {
 
 run_tour() {
     local tour="$PWD/build/windows/zelmo-tour.exe"
-    (cd "$out" && LC_ALL=fr_FR.UTF-8 timeout 180 wine "$tour" | tr -d '\r')
+    (cd "$out" && env LC_ALL=fr_FR.UTF-8 timeout 180 wine "$tour" | tr -d '\r')
 }
 
 [ "${3:-}" = "--tour-only" ] || run_alone

@@ -54,6 +54,8 @@ private slots:
     void closeBoxDiscardsAndTheNextRequestRebuilds();
     void mainWindowStaysUsable();
     void enterOnTheAboutPanelDoesNotClose();
+    void aboutTabCycle_data();
+    void aboutTabCycle();
 
 private:
     QTemporaryDir m_folder;
@@ -255,6 +257,29 @@ void HelpWindowsTest::enterOnTheAboutPanelDoesNotClose()
     QCOMPARE(about->focusWidget()->objectName(), QStringLiteral("Picture1"));
     QTest::keyClick(about->focusWidget(), Qt::Key_Return);
     QVERIFY(about->isVisible());
+}
+
+void HelpWindowsTest::aboutTabCycle_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addRow("Tab") << int(Qt::NoModifier);
+    QTest::addRow("Shift+Tab") << int(Qt::ShiftModifier);
+}
+
+// Only the panel and OK take the focus: either way round, they take it in turn.
+void HelpWindowsTest::aboutTabCycle()
+{
+    QFETCH(int, modifiers);
+    Windows w(m_folder.path());
+    w.choose("prop");
+    QVERIFY(QTest::qWaitForWindowActive(w.window.aboutWindow()));
+    QStringList visited { QApplication::focusWidget()->objectName() };
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+            Qt::KeyboardModifiers::fromInt(static_cast<uint>(modifiers)));
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList { "Picture1", "Command1", "Picture1", "Command1", "Picture1" }));
 }
 
 QTEST_MAIN(HelpWindowsTest)
