@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Leaves the release files of the current commit in dist/: the Debian package, the
-# Windows zip, the source archive, and SHA256SUMS for the three. Two runs from the
+# Windows zip and installer, the source archive, and SHA256SUMS for the four. Two runs from the
 # same commit, in any folders and at any times, give the same files byte for byte:
 # every date in them is the commit's. Qt for Windows is taken as windows.sh takes
 # it; with none at hand this says so and fails, rather than spend 45 minutes
@@ -27,10 +27,9 @@ rm -rf dist
 mkdir dist
 deb=$(scripts/debian-package.sh | tail -n 1)
 cp "$deb" dist/
-zip=$(scripts/windows.sh --program-only | tail -n 1)
-cp "$zip" dist/
+scripts/windows.sh --program-only | tail -n 2 | xargs -d '\n' cp -t dist/
 source="zelmo-$(built_version build/package)-source"
 git archive --format=tar --prefix="$source/" HEAD | gzip -9n >"dist/$source.tar.gz"
-(cd dist && sha256sum -- *.deb *.zip *.tar.gz >SHA256SUMS)
+(cd dist && sha256sum -- *.deb *.zip *.msi *.tar.gz >SHA256SUMS)
 echo "Release files in $PWD/dist:"
 (cd dist && ls -l --time-style=+ -- * | awk '{print "  " $NF ", " $5 " bytes"}')

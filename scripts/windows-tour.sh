@@ -10,12 +10,13 @@
 #     each window.
 #
 #   scripts/windows-tour.sh ZIP FOLDER [--tour-only]
+#   scripts/windows-tour.sh INSTALLED FOLDER     only 1., in the installed zelmo.exe's folder
 #
 # leaves what it saw in build/FOLDER. Needs the Windows build (scripts/windows.sh)
 # and a Wine prefix in $WINEPREFIX.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-zip=$(realpath "$1")
+given=$(realpath "$1") # the zip, or the folder of an installed zelmo.exe
 out="$PWD/build/$2"
 if [ -z "${ZELMO_ON_XVFB:-}" ]; then
     rm -rf "$out"
@@ -32,11 +33,10 @@ fi
 key() { xdotool key --window "$window" --delay 150 "$@"; sleep 0.3; }
 type_text() { xdotool type --window "$window" --delay 200 "$1"; sleep 0.5; }
 
-run_alone() {
-    (cd "$out/alone" && cmake -E tar xf "$zip")
-    local folder exe
-    exe=$(find "$out/alone" -name zelmo.exe)
-    folder=$(dirname "$exe")
+# type_session FOLDER: the Paris example typed into the zelmo.exe there, started
+# in that folder, and the site saved beside it.
+type_session() {
+    local folder=$1
     echo "Folder before: $(ls -A "$folder" | tr '\n' ' ')"
     (cd "$folder" && env LC_ALL=fr_FR.UTF-8 timeout 120 wine ./zelmo.exe >/dev/null 2>&1) &
     window=$(xdotool search --sync --name "Vantor Azimut et")
@@ -63,7 +63,7 @@ run_alone() {
     azimuth=$(xclip -o -selection clipboard)
     key Tab ctrl+a ctrl+c # Eldg
     elevation=$(xclip -o -selection clipboard)
-    echo "zelmo.exe alone: Azimut $azimuth, Elévation $elevation"
+    echo "zelmo.exe: Azimut $azimuth, Elévation $elevation"
     key Tab Tab Tab Tab # Q, efface, efface2, Enreg
     key space
     sleep 1
@@ -78,10 +78,19 @@ run_alone() {
         && [ "$(cat "$folder/Long")" = $'"2","21","E"\r' ]
 }
 
+run_alone() {
+    (cd "$out/alone" && cmake -E tar xf "$given")
+    type_session "$(dirname "$(find "$out/alone" -name zelmo.exe)")"
+}
+
 run_tour() {
     local tour="$PWD/build/windows/zelmo-tour.exe"
     (cd "$out" && env LC_ALL=fr_FR.UTF-8 timeout 180 wine "$tour" | tr -d '\r')
 }
 
+if [ -d "$given" ]; then
+    type_session "$given"
+    exit
+fi
 [ "${3:-}" = "--tour-only" ] || run_alone
 run_tour | tee "$out/tour.log"

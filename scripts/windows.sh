@@ -6,16 +6,19 @@
 # and a static Qt (see qt-windows.sh for where that Qt comes from), zipped, and
 # tested under Wine.
 #
-#   scripts/windows.sh              builds zelmo.exe and zelmo-<version>-windows-x64.zip
-#   scripts/windows.sh --program-only  the same without the tests; prints the zip's path
+#   scripts/windows.sh              builds zelmo.exe, zelmo-<version>-windows-x64.zip and the
+#                                   installer zelmo-<version>-windows-x64.msi
+#   scripts/windows.sh --program-only  the same without the tests; prints the zip's and
+#                                   the installer's paths last
 #   scripts/windows.sh --test       also reads back the exe's resources and imports,
-#                                   runs every test and the tour under Wine
+#                                   runs every test and the tour under Wine, and
+#                                   installs, upgrades and uninstalls the installer
 #   scripts/windows.sh --available  says whether Qt for Windows is at hand, and builds nothing
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 source scripts/qt-windows.sh
 
 windows_packages=("${build_packages[@]}" g++-mingw-w64-x86-64-posix wine wine64 python3-pefile
-    xdotool xclip)
+    xdotool xclip wixl msitools faketime liblnk-utils)
 
 # wine_prefix FOLDER FACES: makes FOLDER the Wine prefix in use, prepared once.
 # FACES is "replaced" or "plain". Wine has none of the Windows faces: a "replaced"
@@ -73,8 +76,13 @@ zip="$PWD/build/windows/$top.zip"
 rm -rf build/windows/zip "$zip"
 cmake --install build/windows --prefix build/windows/zip >/dev/null
 /usr/bin/python3 scripts/make-zip.py build/windows/zip "$zip" "$top"
+# The installer, from the same files.
+version=$(built_version build/windows)
+msi="$PWD/build/windows/zelmo-$version-windows-x64.msi"
+/usr/bin/python3 scripts/make-msi.py build/windows/zip data/globe.ico "$version" "$msi"
 echo "Built $exe ($(du -h "$exe" | cut -f1)) and:"
 echo "$zip"
+echo "$msi"
 
 [ "${1:-}" = "--test" ] || exit 0
 
@@ -100,3 +108,11 @@ echo "-- The tour with no face replaced, at 100 % and at 150 %"
 scripts/windows-tour.sh "$zip" tour-windows-plain --tour-only
 display_scale 144
 scripts/windows-tour.sh "$zip" tour-windows-plain-150 --tour-only
+
+echo "-- The installer under Wine: install, run, reinstall, uninstall, upgrade"
+# The upgrade: the same files under the next version number (1.00 -> 1.01).
+higher="${version%.*}.$(printf '%02d' $((10#${version##*.} + 1)))"
+mkdir -p build/windows/upgrade
+/usr/bin/python3 scripts/make-msi.py build/windows/zip data/globe.ico "$higher" \
+    "build/windows/upgrade/zelmo-$higher-windows-x64.msi"
+scripts/windows-installer.sh "$msi" "build/windows/upgrade/zelmo-$higher-windows-x64.msi"
