@@ -120,8 +120,6 @@ private slots:
     void noTwoOverlap();
 
 private:
-    QWidget* open(const QString& which);
-
     QTemporaryDir m_folder;
     std::unique_ptr<Window> m_window;
 };
@@ -139,24 +137,6 @@ void CaptionsTest::init() { m_window = std::make_unique<Window>(m_folder.path())
 
 void CaptionsTest::cleanup() { m_window.reset(); }
 
-// The window named, shown; the main window holds a typed example so that its
-// fields are measured with text in them.
-QWidget* CaptionsTest::open(const QString& which)
-{
-    Window& w = *m_window;
-    if (!w.show())
-        return nullptr;
-    if (which == u"Aide") {
-        w.window.openHelp();
-        return w.window.helpWindow();
-    }
-    if (which == u"Info") {
-        w.window.openAbout();
-        return w.window.aboutWindow();
-    }
-    return &w.window;
-}
-
 void CaptionsTest::buttonCaptionsFit_data()
 {
     QTest::addColumn<QString>("window");
@@ -169,7 +149,7 @@ void CaptionsTest::buttonCaptionsFit_data()
 void CaptionsTest::buttonCaptionsFit()
 {
     QFETCH(QString, window);
-    QWidget* shown = open(window);
+    QWidget* shown = m_window->open(window);
     QVERIFY(shown);
     const QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
     QVERIFY(!buttons.isEmpty());
@@ -187,7 +167,7 @@ void CaptionsTest::labelTextsFit_data() { buttonCaptionsFit_data(); }
 void CaptionsTest::labelTextsFit()
 {
     QFETCH(QString, window);
-    QWidget* shown = open(window);
+    QWidget* shown = m_window->open(window);
     QVERIFY(shown);
     for (const QLabel* label : shown->findChildren<QLabel*>()) {
         if (label->text().isEmpty())
@@ -203,7 +183,7 @@ void CaptionsTest::labelTextsFit()
 
 void CaptionsTest::frameCaptionsFit()
 {
-    QWidget* shown = open(QStringLiteral("Zelmo"));
+    QWidget* shown = m_window->open(QStringLiteral("Zelmo"));
     QVERIFY(shown);
     for (const QGroupBox* frame : shown->findChildren<QGroupBox*>()) {
         const QRect ink = inkRect(
@@ -219,7 +199,7 @@ void CaptionsTest::noTwoOverlap_data() { buttonCaptionsFit_data(); }
 void CaptionsTest::noTwoOverlap()
 {
     QFETCH(QString, window);
-    QWidget* shown = open(window);
+    QWidget* shown = m_window->open(window);
     QVERIFY(shown);
     const QList<Extent> all = extents(*shown);
     for (qsizetype i = 0; i < all.size(); ++i) {

@@ -207,15 +207,7 @@ void DrawnWindowsTest::controlsAsDrawn()
     QFETCH(QColor, background);
 
     Window w(m_folder.path());
-    QVERIFY(w.show());
-    QWidget* shown = &w.window;
-    if (window == u"Aide") {
-        w.window.openHelp();
-        shown = w.window.helpWindow();
-    } else if (window == u"Info") {
-        w.window.openAbout();
-        shown = w.window.aboutWindow();
-    }
+    QWidget* shown = w.open(window);
     QVERIFY(shown);
     QWidget* control = shown->objectName() == name ? shown : shown->findChild<QWidget*>(name);
     QVERIFY(control);

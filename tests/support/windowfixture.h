@@ -57,6 +57,22 @@ struct Window {
         for (QChar key : keys)
             QTest::keyClicks(QApplication::focusWidget(), QString(key));
     }
+    // The window shown, and the one named: "Zelmo" itself, or its "Aide" or "Info"
+    // opened from it. Null when it could not be shown.
+    QWidget* open(const QString& which)
+    {
+        if (!show())
+            return nullptr;
+        if (which == u"Aide") {
+            window.openHelp();
+            return window.helpWindow();
+        }
+        if (which == u"Info") {
+            window.openAbout();
+            return window.aboutWindow();
+        }
+        return &window;
+    }
     QAction* menuItem(const QString& name) const
     {
         return window.menuBar()->findChild<QAction*>(name);
