@@ -3,11 +3,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Leaves the release files of the current commit in dist/: the Debian package, the
-# Windows zip and installer, the source archive, and SHA256SUMS for the four. Two runs from the
-# same commit, in any folders and at any times, give the same files byte for byte:
-# every date in them is the commit's. Qt for Windows is taken as windows.sh takes
-# it; with none at hand this says so and fails, rather than spend 45 minutes
-# building it (scripts/windows.sh does that).
+# Windows zip and installer, the source archive, and SHA256SUMS for the four. Two
+# runs from the same commit, in any folders and at any times, give the same files
+# byte for byte: every date in them is the commit's. Qt for Windows is taken as
+# windows.sh takes it; with none at hand this says so and fails, rather than spend
+# 45 minutes building it (scripts/windows.sh does that).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 if ! git diff --quiet HEAD --; then

@@ -71,13 +71,13 @@ fi
 exe=build/windows/zelmo.exe
 
 # Zip: what the install lays beside zelmo.exe, in one folder named after the version.
-top="zelmo-$(built_version build/windows)-windows-x64"
+version=$(built_version build/windows)
+top="zelmo-$version-windows-x64"
 zip="$PWD/build/windows/$top.zip"
 rm -rf build/windows/zip "$zip"
 cmake --install build/windows --prefix build/windows/zip >/dev/null
 /usr/bin/python3 scripts/make-zip.py build/windows/zip "$zip" "$top"
 # The installer, from the same files.
-version=$(built_version build/windows)
 msi="$PWD/build/windows/zelmo-$version-windows-x64.msi"
 /usr/bin/python3 scripts/make-msi.py build/windows/zip data/globe.ico "$version" "$msi"
 echo "Built $exe ($(du -h "$exe" | cut -f1)) and:"
@@ -87,7 +87,7 @@ echo "$msi"
 [ "${1:-}" = "--test" ] || exit 0
 
 echo "-- The executable's resources and imports"
-/usr/bin/python3 scripts/check-windows-exe.py "$exe" "$(built_version build/windows)"
+/usr/bin/python3 scripts/check-windows-exe.py "$exe" "$version"
 
 # Each prefix keeps one Wine server for all its tests, not one started for each.
 trap 'for prefix in build/windows/wine build/windows/wine-plain; do
